@@ -1,0 +1,43 @@
+#pragma once
+
+#include "geometry/matrica"
+
+// The code of the reduced curve, handed from the reduction to the curve tracing.
+using CurveKind = int;
+
+enum : CurveKind {
+    Ellipse = 1,
+    Hyperbola = 2,
+    Parabola = 3,
+    IntersectingLines = 4,
+    ParallelLines = 5,
+    DoubleLine = 6,
+};
+
+// a11*X^2 + 2*a12*X*Y + a22*Y^2 + 2*a13*X + 2*a23*Y + a33 = 0, stored as the entries of the
+// symmetric 3x3 matrix of the quadratic form: the X*Y, X and Y coefficients are stored
+// halved, and shown doubled again wherever the user sees them.
+struct Conic {
+    float a11 = 0.0f;
+    float a12 = 0.0f;
+    float a22 = 0.0f;
+    float a13 = 0.0f;
+    float a23 = 0.0f;
+    float a33 = 0.0f;
+
+    // Prints the reduction step by step and rewrites the fields into canonical form.
+    // Returns 0 when there is a picture to show (the curve has been traced into the scene,
+    // or the curve is a single point and the scene stays empty), 1 otherwise.
+    int reduceConic();
+
+    // Appends the canonical curve of the given kind and the axes of the four coordinate
+    // frames to the scene, and prints the frame legends.
+    void traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matrix translation);
+};
+
+// Prompts for the six coefficients and reads them from standard input. A coefficient that
+// cannot be read stays 0.
+void readConic(Conic& conic);
+
+// Prints the equation as one line, with the X*Y, X and Y coefficients doubled back.
+void printConic(const Conic& conic);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/conic.h"
+
+// The invariants of the entered equation, decided exactly.
+//
+// Each field of the record is a float; the number the user typed is recovered from it as
+// the shortest decimal of at most 6 significant digits that converts back to the same
+// float (the field's own exact binary value where there is none), and the invariants are
+// evaluated from those numbers in exact integer arithmetic. Their signs decide every branch
+// of the reduction; rounding in the float arithmetic of the printed steps cannot change them.
+struct ConicInvariants {
+    // Signs, -1, 0 or +1:
+    int quadraticDetSign; // delta = a11*a22 - a12^2
+    int fullDetSign;      // Delta = the determinant of the symmetric 3x3 matrix
+    int traceSign;        // I = a11 + a22
+    int kSign;            // K = (a11*a33 - a13^2) + (a22*a33 - a23^2)
+
+    // The same invariants as long doubles, rounded from the exact values, for the few
+    // places where a float result of the wrong sign is replaced by the value it stands for.
+    long double quadraticDet;
+    long double fullDet;
+    long double trace;
+    long double k;
+    long double discriminant; // (a11 - a22)^2 + 4*a12^2, never negative
+};
+
+// Needs finite fields.
+ConicInvariants conicInvariants(const Conic& conic);

@@ -1,0 +1,334 @@
+// The reduction of a conic to canonical form, printed step by step.
+//
+// Every printed and traced value comes from float arithmetic: each intermediate is stored
+// as a float, expressions are evaluated in double between stores. Every branch, however,
+// is decided from the exact signs of the invariants of the entered equation, and where
+// such a sign says that a value is zero (or has the other sign), the value stored in the
+// record follows the exact decision instead of the rounding residue.
+#include "app/conic.h"
+#include "app/invariants.h"
+#include "scene/curve.h"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+float toFloat(double value) {
+    return static_cast<float>(value);
+}
+
+double twice(float value) {
+    return 2.0 * value;
+}
+
+int signOf(long double value) {
+    return (value > 0) - (value < 0);
+}
+
+// A computed value whose sign agrees with the exact one is kept; otherwise (a residue of
+// rounding) the value that the invariants give takes its place.
+float withExactSign(float computed, int exactSign, long double exactValue) {
+    if (exactSign == 0) {
+        return 0.0f;
+    }
+    if (signOf(computed) == exactSign) {
+        return computed;
+    }
+    return static_cast<float>(exactValue);
+}
+
+// What the classification found: a curve to trace, or the result to return without one.
+struct Outcome {
+    CurveKind kind; // 0: nothing to trace
+    int result;
+};
+
+constexpr Outcome traced(CurveKind kind) {
+    return {kind, 0};
+}
+constexpr Outcome kNoPicture = {0, 1};
+constexpr Outcome kSinglePoint = {0, 0}; // the viewer opens on an empty scene
+
+struct Reduction {
+    Conic& c;
+    const ConicInvariants& invariants;
+    Matrix translation;
+    Matrix rotation;
+    Matrix reflection;
+
+    Outcome reduceCentral();
+    Outcome reduceNonCentral();
+    void rotateAxes(bool central);
+    void fixRotatedEigenvalues(bool larger11);
+    void fixNullAxisTerm();
+    void exchangeAxes();
+};
+
+// The two eigenvalues of the quadratic part, from the invariants: the larger first.
+struct Eigenvalues {
+    long double larger;
+    long double smaller;
+    int largerSign;
+    int smallerSign;
+};
+
+Eigenvalues eigenvaluesOf(const ConicInvariants& inv) {
+    const long double root = std::sqrt(inv.discriminant);
+    Eigenvalues e{};
+    // The one of larger magnitude from the sum, the other from the product: no cancellation.
+    if (inv.trace >= 0) {
+        e.larger = (inv.trace + root) / 2;
+        e.smaller = e.larger != 0 ? inv.quadraticDet / e.larger : 0;
+    } else {
+        e.smaller = (inv.trace - root) / 2;
+        e.larger = inv.quadraticDet / e.smaller;
+    }
+    const int det = inv.quadraticDetSign;
+    const int trace = inv.traceSign;
+    e.largerSign = det < 0 ? 1 : det > 0 ? trace : (trace > 0 ? 1 : 0);
+    e.smallerSign = det < 0 ? -1 : det > 0 ? trace : (trace < 0 ? -1 : 0);
+    return e;
+}
+
+// The angle turns the axes so that the X*Y term vanishes: tan 2phi = 2 a12 / (a11 - a22).
+// With a11 = a22 the quotient is an infinity with the sign of a12, giving +-45 degrees.
+void Reduction::rotateAxes(bool central) {
+    const float q = toFloat(twice(c.a12) / (static_cast<double>(c.a11) - c.a22));
+    const float t = toFloat(std::atan(static_cast<double>(q)));
+    const float phi = toFloat(t * 0.5);
+    const float deg = toFloat(phi * 180.0 / kPi);
+    const float s = toFloat(std::sin(static_cast<double>(phi)));
+    const float co = toFloat(std::cos(static_cast<double>(phi)));
+    const double a11 = c.a11;
+    const double a12 = c.a12;
+    const double a22 = c.a22;
+    const double degree = deg;
+
+    std::printf("<=> (rotacija za ugao %5.2f)\n", degree);
+    std::printf("(%5.2f*(cos%5.2f )^2+%5.2f*cos%5.2f*sin%5.2f+%5.2f*(sin %5.2f)^2)*X'^2\n", a11,
+                degree, 2 * a12, degree, degree, a22, degree);
+    std::printf(central
+                    ? "(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n"
+                    : "+(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n",
+                a11, degree, 2 * a12, degree, degree, a22, degree);
+    if (!central) {
+        std::printf("+(%5.2f*cos%5.2f+%5.2f*sin%5.2f)*X' ", twice(c.a13), degree, twice(c.a23),
+                    degree);
+        std::printf("+(%5.2f*cos%5.2f-%5.2f*sin%5.2f)*Y' \n", twice(c.a23), degree, twice(c.a13),
+                    degree);
+    }
+    std::printf("+%5.2f\n", static_cast<double>(c.a33));
+
+    const double sd = s;
+    const double cd = co;
+    const bool larger11 = c.a11 >= c.a22; // the rotated a11 is then the larger eigenvalue
+    c.a12 = 0.0f;
+    c.a11 = toFloat(a11 * cd * cd + 2 * a12 * sd * cd + a22 * sd * sd);
+    c.a22 = toFloat(a11 * sd * sd - 2 * a12 * sd * cd + a22 * cd * cd);
+    fixRotatedEigenvalues(larger11);
+    if (!central) {
+        const double a13 = c.a13;
+        const double a23 = c.a23;
+        c.a13 = toFloat(a13 * cd + a23 * sd);
+        c.a23 = toFloat(a23 * cd - a13 * sd);
+        fixNullAxisTerm();
+    }
+    rotation = rotationMatrix(phi);
+    printConic(c);
+}
+
+void Reduction::fixRotatedEigenvalues(bool larger11) {
+    const Eigenvalues e = eigenvaluesOf(invariants);
+    if (larger11) {
+        c.a11 = withExactSign(c.a11, e.largerSign, e.larger);
+        c.a22 = withExactSign(c.a22, e.smallerSign, e.smaller);
+    } else {
+        c.a11 = withExactSign(c.a11, e.smallerSign, e.smaller);
+        c.a22 = withExactSign(c.a22, e.largerSign, e.larger);
+    }
+}
+
+// The linear term along the axis of the zero eigenvalue is zero exactly when Delta is;
+// otherwise its square is -Delta / I.
+void Reduction::fixNullAxisTerm() {
+    float& term = c.a11 == 0.0f ? c.a13 : c.a23;
+    if (invariants.fullDetSign == 0) {
+        term = 0.0f;
+    } else if (term == 0.0f) {
+        term = toFloat(std::sqrt(-invariants.fullDet / invariants.trace));
+    }
+}
+
+void Reduction::exchangeAxes() {
+    std::swap(c.a11, c.a22);
+    std::swap(c.a13, c.a23);
+    reflection = reflectionMatrix();
+    std::printf("<=>(Potrebno je izvrsiti refleksiju)\n");
+    printConic(c);
+}
+
+Outcome Reduction::reduceCentral() {
+    const int detSign = invariants.quadraticDetSign;
+    const float det = withExactSign(
+        toFloat(static_cast<double>(c.a11) * c.a22 - static_cast<double>(c.a12) * c.a12), detSign,
+        invariants.quadraticDet);
+    const float x0 =
+        toFloat((static_cast<double>(c.a23) * c.a12 - static_cast<double>(c.a13) * c.a22) / det);
+    const float y0 =
+        toFloat((static_cast<double>(c.a13) * c.a12 - static_cast<double>(c.a23) * c.a11) / det);
+    std::printf("<=>(translacija za vektor(%5.2f,%5.2f))\n", static_cast<double>(x0),
+                static_cast<double>(y0));
+    std::printf(" %5.2f*(X'+%5.2f)^2", static_cast<double>(c.a11), static_cast<double>(x0));
+    std::printf("+%5.2f*(X'+%5.2f)*(Y' +%5.2f)\n", twice(c.a12), static_cast<double>(x0),
+                static_cast<double>(y0));
+    std::printf("+%5.2f*(Y'+%5.2f)^2", static_cast<double>(c.a22), static_cast<double>(y0));
+    std::printf("+%5.2f\n", static_cast<double>(c.a33));
+
+    // The value of the left-hand side at the centre, term by term; it equals Delta / delta.
+    const float t1 = toFloat(static_cast<double>(c.a11) * x0 * x0);
+    const float t2 = toFloat(twice(c.a12) * x0 * y0);
+    const float t3 = toFloat(static_cast<double>(c.a22) * y0 * y0);
+    const float t4 = toFloat(twice(c.a13) * x0);
+    const float t5 = toFloat(twice(c.a23) * y0);
+    const float freeTerm = toFloat(static_cast<double>(t1) + c.a33 + t2 + t3 + t4 + t5);
+    c.a23 = 0.0f;
+    c.a13 = 0.0f;
+    c.a33 = withExactSign(freeTerm, invariants.fullDetSign * detSign,
+                          invariants.fullDet / invariants.quadraticDet);
+    printConic(c);
+    Point centre;
+    centre.x = x0;
+    centre.y = y0;
+    translation = translationMatrix(centre);
+    if (c.a12 != 0.0f) {
+        rotateAxes(true);
+    }
+
+    // The signs of the rotated a11 and a22 are those of delta and I, and a33 has the sign of
+    // Delta / delta.
+    if (detSign < 0) {
+        return traced(invariants.fullDetSign == 0 ? IntersectingLines : Hyperbola);
+    }
+    if (invariants.fullDetSign == 0) {
+        return kSinglePoint;
+    }
+    if (invariants.traceSign * invariants.fullDetSign > 0) {
+        std::printf("Resenje je imaginarna kriva.\n");
+        return kNoPicture;
+    }
+    if (c.a22 < c.a11) {
+        exchangeAxes();
+    }
+    return traced(Ellipse);
+}
+
+Outcome Reduction::reduceNonCentral() {
+    if (c.a12 != 0.0f) {
+        rotateAxes(false);
+    }
+    // One of a11, a22 is now exactly the zero eigenvalue.
+    if (c.a11 != 0.0f) {
+        if (c.a23 == 0.0f) {
+            // a11 X^2 + 2 a13 X + a33 = 0: two lines parallel to the Y axis, one double line,
+            // or no real point at all (K > 0).
+            std::printf(invariants.kSign > 0 ? "Resenje je prazan skup\n" : "Dve prave. \n");
+            return kNoPicture;
+        }
+        // The vertex of the parabola becomes the origin; it opens along Y here, so the axes
+        // are exchanged afterwards.
+        const float x0 = toFloat(-static_cast<double>(c.a13) / c.a11);
+        const float y0 =
+            toFloat((static_cast<double>(c.a13) * c.a13 - static_cast<double>(c.a11) * c.a33) /
+                    (2.0 * c.a11 * c.a23));
+        std::printf("%5.2f*(X' +%5.2f)^2", static_cast<double>(c.a11), static_cast<double>(x0));
+        std::printf("+%5.2f*(X' + %5.2f)\n", twice(c.a13), static_cast<double>(x0));
+        std::printf("+%5.2f*(Y' + %5.2f)", twice(c.a23), static_cast<double>(y0));
+        std::printf("+%5.2f\n", static_cast<double>(c.a33));
+        // The new X coefficient and free term vanish by the choice of the vertex.
+        c.a13 = 0.0f;
+        c.a33 = 0.0f;
+        Point vertex;
+        vertex.x = x0;
+        vertex.y = y0;
+        translation = translationMatrix(vertex);
+        printConic(c);
+        exchangeAxes();
+        return traced(Parabola);
+    }
+    if (c.a13 != 0.0f) {
+        // A parabola already opening along X: move the origin to its vertex.
+        const float x0 =
+            toFloat((static_cast<double>(c.a23) * c.a23 - static_cast<double>(c.a33) * c.a22) /
+                    (static_cast<double>(c.a22) * 2 * c.a13));
+        const float y0 = toFloat(-static_cast<double>(c.a23) / c.a22);
+        std::printf("<=>(translacija za vektor(%5.2f,%5.2f))\n", static_cast<double>(x0),
+                    static_cast<double>(y0));
+        std::printf("%5.2f*(Y' +%5.2f)^2", static_cast<double>(c.a22), static_cast<double>(y0));
+        std::printf("+%5.2f*(X' + %5.2f)\n", twice(c.a13), static_cast<double>(x0));
+        std::printf("+%5.2f*(Y' + %5.2f)", twice(c.a23), static_cast<double>(y0));
+        std::printf("+%5.2f\n", static_cast<double>(c.a33));
+        c.a23 = 0.0f;
+        c.a33 = 0.0f;
+        Point vertex;
+        vertex.x = x0;
+        vertex.y = y0;
+        translation = translationMatrix(vertex);
+        printConic(c);
+        return traced(Parabola);
+    }
+    // a22 Y^2 + 2 a23 Y + a33 = 0, whose discriminant a23^2 - a22 a33 is -K.
+    if (invariants.kSign > 0) {
+        std::printf("Resenje je prazan skup\n");
+        return kNoPicture;
+    }
+    return traced(invariants.kSign < 0 ? ParallelLines : DoubleLine);
+}
+
+bool isFiniteRecord(const Conic& c) {
+    return std::isfinite(c.a11) && std::isfinite(c.a12) && std::isfinite(c.a22) &&
+           std::isfinite(c.a13) && std::isfinite(c.a23) && std::isfinite(c.a33);
+}
+
+bool isFiniteMatrix(Matrix m) {
+    for (int x = 0; x < 3; ++x) {
+        for (int y = 0; y < 3; ++y) {
+            if (!std::isfinite(m(x, y))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int Conic::reduceConic() {
+    if (a11 == 0.0f && a12 == 0.0f && a22 == 0.0f) {
+        std::printf("Ono sto ste uneli nije kriva drugog reda!");
+        return 1;
+    }
+    printConic(*this);
+    // A coefficient that is not a number, or not finite, describes no curve to reduce.
+    if (!isFiniteRecord(*this)) {
+        return 1;
+    }
+    const ConicInvariants invariants = conicInvariants(*this);
+    Reduction reduction{*this, invariants, Matrix(), Matrix(), Matrix()};
+    const Outcome outcome =
+        invariants.quadraticDetSign != 0 ? reduction.reduceCentral() : reduction.reduceNonCentral();
+    if (outcome.kind == 0) {
+        return outcome.result;
+    }
+    // Coefficients near the ends of the float range can overflow on the way; such a curve
+    // cannot be drawn, and nothing of it enters the scene.
+    if (!isFinite(sampleCurve(*this, outcome.kind)) || !isFiniteMatrix(reduction.translation) ||
+        !isFiniteMatrix(reduction.rotation)) {
+        return 1;
+    }
+    traceCurve(outcome.kind, reduction.reflection, reduction.rotation, reduction.translation);
+    return 0;
+}

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages konika needs that are missing: "build" for building and
+# running it, "test" for building and running every test as well.
+set -euo pipefail
+
+build_packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev)
+test_packages=(libgtest-dev xvfb xdotool x11-apps imagemagick libxtst-dev valgrind)
+
+wanted=("${build_packages[@]}")
+if [[ "${1:-build}" == test ]]; then
+    wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "konika needs these Debian packages: ${missing[*]}" >&2
+    echo "Install them as root:  apt-get update && apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
+echo "Installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
