@@ -173,9 +173,13 @@ void Reduction::exchangeAxes() {
 
 Outcome Reduction::reduceCentral() {
     const int detSign = invariants.quadraticDetSign;
-    const float det = withExactSign(
-        toFloat(static_cast<double>(c.a11) * c.a22 - static_cast<double>(c.a12) * c.a12), detSign,
-        invariants.quadraticDet);
+    // A float det that overflowed, underflowed to 0 or took the wrong sign would move the
+    // centre; the exact value, which a double holds, takes its place then.
+    const float floatDet =
+        toFloat(static_cast<double>(c.a11) * c.a22 - static_cast<double>(c.a12) * c.a12);
+    const double det = std::isfinite(floatDet) && signOf(floatDet) == detSign
+                           ? static_cast<double>(floatDet)
+                           : static_cast<double>(invariants.quadraticDet);
     const float x0 =
         toFloat((static_cast<double>(c.a23) * c.a12 - static_cast<double>(c.a13) * c.a22) / det);
     const float y0 =

@@ -1,0 +1,134 @@
+#include "app/conic.h"
+#include "scene/scene.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// The record exactly as reading the typed coefficients fills it.
+Conic typed(const char* x2, const char* xy, const char* y2, const char* x, const char* y,
+            const char* free) {
+    Conic c;
+    c.a11 = std::strtof(x2, nullptr);
+    c.a12 = std::strtof(xy, nullptr) * 0.5f;
+    c.a22 = std::strtof(y2, nullptr);
+    c.a13 = std::strtof(x, nullptr) * 0.5f;
+    c.a23 = std::strtof(y, nullptr) * 0.5f;
+    c.a33 = std::strtof(free, nullptr);
+    return c;
+}
+
+struct Reduced {
+    int result;
+    std::string output;
+};
+
+class ReduceTest : public ::testing::Test {
+  protected:
+    void SetUp() override { clearScene(); }
+    void TearDown() override { clearScene(); }
+
+    Reduced reduce(Conic& c) {
+        testing::internal::CaptureStdout();
+        const int result = c.reduceConic();
+        std::fflush(stdout);
+        return {result, testing::internal::GetCapturedStdout()};
+    }
+};
+
+bool sceneIsFinite() {
+    for (const Segment& s : sceneSegments) {
+        if (!std::isfinite(s.a.x) || !std::isfinite(s.a.y) || !std::isfinite(s.b.x) ||
+            !std::isfinite(s.b.y)) {
+            return false;
+        }
+    }
+    for (const Line& l : sceneLines) {
+        if (!std::isfinite(l.point.x) || !std::isfinite(l.point.y) ||
+            !std::isfinite(l.direction.x) || !std::isfinite(l.direction.y)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST_F(ReduceTest, NonFiniteCoefficientsAreEchoedButNeverTraced) {
+    for (const char* bad : {"nan", "inf", "-inf", "1e39"}) {
+        Conic c = typed("1", "0", "4", "0", bad, "-4");
+        const Reduced run = reduce(c);
+        EXPECT_EQ(run.result, 1) << bad;
+        EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << bad; // the echo only
+        EXPECT_TRUE(sceneSegments.empty() && sceneLines.empty()) << bad;
+    }
+}
+
+// (x - 1)^2 + 4 (y + 2)^2 - 4 = 0 is the ellipse with semi-axes 2 and 1 at every scale,
+// although at 1e-30 and 1e30 the float determinant underflows or overflows.
+TEST_F(ReduceTest, AnEllipseKeepsItsShapeAtExtremeScales) {
+    const char* scaled[][6] = {
+        {"1", "0", "4", "-2", "16", "13"},
+        {"1e8", "0", "4e8", "-2e8", "16e8", "13e8"},
+        {"1e-8", "0", "4e-8", "-2e-8", "16e-8", "13e-8"},
+        {"1e30", "0", "4e30", "-2e30", "16e30", "13e30"},
+        {"1e-30", "0", "4e-30", "-2e-30", "16e-30", "13e-30"},
+    };
+    for (const auto& t : scaled) {
+        Conic c = typed(t[0], t[1], t[2], t[3], t[4], t[5]);
+        const Reduced run = reduce(c);
+        EXPECT_EQ(run.result, 0) << t[0];
+        EXPECT_NE(run.output.find("Brojevi 2.000000 i 1.000000"), std::string::npos) << t[0];
+        EXPECT_EQ(sceneSegments.size(), 100u) << t[0];
+        // The centre (1, -2) is the origin of the translated frame.
+        ASSERT_EQ(sceneLines.size(), 8u);
+        EXPECT_NEAR(sceneLines[6].point.x, 1.0f, 1e-5) << t[0];
+        EXPECT_NEAR(sceneLines[6].point.y, -2.0f, 1e-5) << t[0];
+        clearScene();
+    }
+}
+
+TEST_F(ReduceTest, OverflowOnTheWayLeavesTheSceneEmpty) {
+    Conic c = typed("1e-45", "0", "1", "0", "0", "-3e38");
+    const Reduced run = reduce(c);
+    EXPECT_EQ(run.result, 1);
+    EXPECT_TRUE(sceneSegments.empty() && sceneLines.empty());
+    EXPECT_EQ(run.output.find("Brojevi"), std::string::npos);
+}
+
+// X^2 - 4Y = 0: the vertex path sets the translation and the reflection, not the rotation.
+TEST_F(ReduceTest, TheVertexPathHandsOverTranslationAndReflection) {
+    Conic c = typed("1", "0", "0", "0", "-4", "0");
+    ASSERT_EQ(reduce(c).result, 0);
+    EXPECT_EQ(c.a11, 0.0f);
+    EXPECT_EQ(c.a22, 1.0f);
+    EXPECT_EQ(c.a13, -2.0f);
+    EXPECT_EQ(c.a23, 0.0f);
+    EXPECT_EQ(c.a33, 0.0f);
+    ASSERT_EQ(sceneSegments.size(), 200u);
+    ASSERT_EQ(sceneLines.size(), 8u);
+    EXPECT_EQ(sceneLines[2].direction.y, 1.0f); // reflected: green axis along (0, 1)
+    EXPECT_EQ(sceneLines[4].direction.y, 1.0f); // no rotation
+    EXPECT_TRUE(sceneIsFinite());
+}
+
+// 5x^2 + 4xy + 2y^2 - 24x - 12y + 18 = 0: centre (2, 1), eigenvalues 6 and 1, tan 2phi = 4/3.
+TEST_F(ReduceTest, ARotatedEllipseHasItsFramesWhereTheReductionPutThem) {
+    Conic c = typed("5", "4", "2", "-24", "-12", "18");
+    const Reduced run = reduce(c);
+    ASSERT_EQ(run.result, 0);
+    EXPECT_EQ(c.a12, 0.0f);
+    EXPECT_NEAR(c.a11, 1.0f, 1e-5); // reflected so that a11 <= a22
+    EXPECT_NEAR(c.a22, 6.0f, 1e-5);
+    EXPECT_NEAR(c.a33, -12.0f, 1e-4);
+    ASSERT_EQ(sceneLines.size(), 8u);
+    const Line rotatedX = sceneLines[4]; // reflection then rotation by atan(1/2)
+    EXPECT_NEAR(rotatedX.direction.x, -1 / std::sqrt(5.0), 1e-6);
+    EXPECT_NEAR(rotatedX.direction.y, 2 / std::sqrt(5.0), 1e-6);
+    EXPECT_NEAR(sceneLines[6].point.x, 2.0f, 1e-5);
+    EXPECT_NEAR(sceneLines[6].point.y, 1.0f, 1e-5);
+}
+
+} // namespace
