@@ -1,0 +1,67 @@
+// Runs the konika binary on every case of the transcript file and compares its console output
+// byte for byte. KONIKA_BINARY and KONIKA_TRANSCRIPTS are set by the build.
+//
+// A run whose curve goes to the window cannot open one here (no DISPLAY), so GLUT ends it with
+// exit status 1 after the console output; every other run must exit 0 with nothing on stderr.
+// KONIKA_E2E_WRAPPER, when set, is put in front of the binary (e.g. "valgrind -q
+// --error-exitcode=99") to run the same cases under a memory checker.
+
+#include "child_process.h"
+#include "transcript_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ostream>
+#include <sstream>
+
+// Failure messages name the case instead of dumping its (possibly very long) input.
+void PrintTo(const TranscriptCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+namespace {
+
+const int kTimeoutSeconds = 10;
+
+std::vector<std::string> commandLine() {
+    std::vector<std::string> argv;
+    if (const char* wrapper = std::getenv("KONIKA_E2E_WRAPPER")) {
+        std::istringstream words(wrapper);
+        std::string word;
+        while (words >> word) {
+            argv.push_back(word);
+        }
+    }
+    argv.push_back(KONIKA_BINARY);
+    return argv;
+}
+
+class Transcript : public ::testing::TestWithParam<TranscriptCase> {};
+
+TEST_P(Transcript, ConsoleOutputMatches) {
+    const TranscriptCase& c = GetParam();
+    const ProcessResult run = runProcess(commandLine(), c.input, kTimeoutSeconds);
+    ASSERT_FALSE(run.timedOut) << "still running after " << kTimeoutSeconds << " s";
+
+    const std::string output =
+        c.restUnchecked ? run.output.substr(0, c.expectedOutput.size()) : run.output;
+    EXPECT_EQ(c.expectedOutput, output);
+
+    ASSERT_TRUE(WIFEXITED(run.waitStatus)) << "ended by signal " << WTERMSIG(run.waitStatus);
+    if (c.opensWindow) {
+        EXPECT_EQ(WEXITSTATUS(run.waitStatus), 1) << "expected the window to be tried";
+    } else {
+        EXPECT_EQ(WEXITSTATUS(run.waitStatus), 0);
+        EXPECT_EQ(run.errors, "");
+    }
+}
+
+std::string caseName(const ::testing::TestParamInfo<TranscriptCase>& info) {
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Konika, Transcript,
+                         ::testing::ValuesIn(readTranscripts(KONIKA_TRANSCRIPTS)), caseName);
+
+} // namespace
