@@ -21,10 +21,6 @@ float toFloat(double value) {
     return static_cast<float>(value);
 }
 
-double twice(float value) {
-    return 2.0 * value;
-}
-
 int signOf(long double value) {
     return (value > 0) - (value < 0);
 }
@@ -62,6 +58,9 @@ struct Reduction {
 
     Outcome reduceCentral();
     Outcome reduceNonCentral();
+    Outcome reduceParabolaAlongY();
+    Outcome reduceParabolaAlongX();
+    void moveOrigin(float x0, float y0);
     void rotateAxes(bool central);
     void fixRotatedEigenvalues(bool larger11);
     void fixNullAxisTerm();
@@ -97,44 +96,34 @@ Eigenvalues eigenvaluesOf(const ConicInvariants& inv) {
 // The angle turns the axes so that the X*Y term vanishes: tan 2phi = 2 a12 / (a11 - a22).
 // With a11 = a22 the quotient is an infinity with the sign of a12, giving +-45 degrees.
 void Reduction::rotateAxes(bool central) {
-    const float q = toFloat(twice(c.a12) / (static_cast<double>(c.a11) - c.a22));
+    const double a11 = c.a11, a12 = c.a12, a22 = c.a22, a13 = c.a13, a23 = c.a23;
+    const float q = toFloat(2 * a12 / (a11 - a22));
     const float t = toFloat(std::atan(static_cast<double>(q)));
     const float phi = toFloat(t * 0.5);
     const float deg = toFloat(phi * 180.0 / kPi);
-    const float s = toFloat(std::sin(static_cast<double>(phi)));
-    const float co = toFloat(std::cos(static_cast<double>(phi)));
-    const double a11 = c.a11;
-    const double a12 = c.a12;
-    const double a22 = c.a22;
-    const double degree = deg;
+    const double s = toFloat(std::sin(static_cast<double>(phi)));
+    const double co = toFloat(std::cos(static_cast<double>(phi)));
 
-    std::printf("<=> (rotacija za ugao %5.2f)\n", degree);
+    std::printf("<=> (rotacija za ugao %5.2f)\n", deg);
     std::printf("(%5.2f*(cos%5.2f )^2+%5.2f*cos%5.2f*sin%5.2f+%5.2f*(sin %5.2f)^2)*X'^2\n", a11,
-                degree, 2 * a12, degree, degree, a22, degree);
+                deg, 2 * a12, deg, deg, a22, deg);
     std::printf(central
                     ? "(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n"
                     : "+(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n",
-                a11, degree, 2 * a12, degree, degree, a22, degree);
+                a11, deg, 2 * a12, deg, deg, a22, deg);
     if (!central) {
-        std::printf("+(%5.2f*cos%5.2f+%5.2f*sin%5.2f)*X' ", twice(c.a13), degree, twice(c.a23),
-                    degree);
-        std::printf("+(%5.2f*cos%5.2f-%5.2f*sin%5.2f)*Y' \n", twice(c.a23), degree, twice(c.a13),
-                    degree);
+        std::printf("+(%5.2f*cos%5.2f+%5.2f*sin%5.2f)*X' ", 2 * a13, deg, 2 * a23, deg);
+        std::printf("+(%5.2f*cos%5.2f-%5.2f*sin%5.2f)*Y' \n", 2 * a23, deg, 2 * a13, deg);
     }
-    std::printf("+%5.2f\n", static_cast<double>(c.a33));
+    std::printf("+%5.2f\n", c.a33);
 
-    const double sd = s;
-    const double cd = co;
-    const bool larger11 = c.a11 >= c.a22; // the rotated a11 is then the larger eigenvalue
     c.a12 = 0.0f;
-    c.a11 = toFloat(a11 * cd * cd + 2 * a12 * sd * cd + a22 * sd * sd);
-    c.a22 = toFloat(a11 * sd * sd - 2 * a12 * sd * cd + a22 * cd * cd);
-    fixRotatedEigenvalues(larger11);
+    c.a11 = toFloat(a11 * co * co + 2 * a12 * s * co + a22 * s * s);
+    c.a22 = toFloat(a11 * s * s - 2 * a12 * s * co + a22 * co * co);
+    fixRotatedEigenvalues(a11 >= a22); // the rotated a11 is then the larger eigenvalue
     if (!central) {
-        const double a13 = c.a13;
-        const double a23 = c.a23;
-        c.a13 = toFloat(a13 * cd + a23 * sd);
-        c.a23 = toFloat(a23 * cd - a13 * sd);
+        c.a13 = toFloat(a13 * co + a23 * s);
+        c.a23 = toFloat(a23 * co - a13 * s);
         fixNullAxisTerm();
     }
     rotation = rotationMatrix(phi);
@@ -171,43 +160,44 @@ void Reduction::exchangeAxes() {
     printConic(c);
 }
 
+// Moves the origin to (x0, y0), remembers the move and echoes the new equation.
+void Reduction::moveOrigin(float x0, float y0) {
+    Point origin;
+    origin.x = x0;
+    origin.y = y0;
+    translation = translationMatrix(origin);
+    printConic(c);
+}
+
 Outcome Reduction::reduceCentral() {
+    const double a11 = c.a11, a12 = c.a12, a22 = c.a22, a13 = c.a13, a23 = c.a23, a33 = c.a33;
     const int detSign = invariants.quadraticDetSign;
     // A float det that overflowed, underflowed to 0 or took the wrong sign would move the
     // centre; the exact value, which a double holds, takes its place then.
-    const float floatDet =
-        toFloat(static_cast<double>(c.a11) * c.a22 - static_cast<double>(c.a12) * c.a12);
+    const float floatDet = toFloat(a11 * a22 - a12 * a12);
     const double det = std::isfinite(floatDet) && signOf(floatDet) == detSign
                            ? static_cast<double>(floatDet)
                            : static_cast<double>(invariants.quadraticDet);
-    const float x0 =
-        toFloat((static_cast<double>(c.a23) * c.a12 - static_cast<double>(c.a13) * c.a22) / det);
-    const float y0 =
-        toFloat((static_cast<double>(c.a13) * c.a12 - static_cast<double>(c.a23) * c.a11) / det);
-    std::printf("<=>(translacija za vektor(%5.2f,%5.2f))\n", static_cast<double>(x0),
-                static_cast<double>(y0));
-    std::printf(" %5.2f*(X'+%5.2f)^2", static_cast<double>(c.a11), static_cast<double>(x0));
-    std::printf("+%5.2f*(X'+%5.2f)*(Y' +%5.2f)\n", twice(c.a12), static_cast<double>(x0),
-                static_cast<double>(y0));
-    std::printf("+%5.2f*(Y'+%5.2f)^2", static_cast<double>(c.a22), static_cast<double>(y0));
-    std::printf("+%5.2f\n", static_cast<double>(c.a33));
+    const float x0 = toFloat((a23 * a12 - a13 * a22) / det);
+    const float y0 = toFloat((a13 * a12 - a23 * a11) / det);
+    std::printf("<=>(translacija za vektor(%5.2f,%5.2f))\n", x0, y0);
+    std::printf(" %5.2f*(X'+%5.2f)^2", a11, x0);
+    std::printf("+%5.2f*(X'+%5.2f)*(Y' +%5.2f)\n", 2 * a12, x0, y0);
+    std::printf("+%5.2f*(Y'+%5.2f)^2", a22, y0);
+    std::printf("+%5.2f\n", a33);
 
     // The value of the left-hand side at the centre, term by term; it equals Delta / delta.
-    const float t1 = toFloat(static_cast<double>(c.a11) * x0 * x0);
-    const float t2 = toFloat(twice(c.a12) * x0 * y0);
-    const float t3 = toFloat(static_cast<double>(c.a22) * y0 * y0);
-    const float t4 = toFloat(twice(c.a13) * x0);
-    const float t5 = toFloat(twice(c.a23) * y0);
-    const float freeTerm = toFloat(static_cast<double>(t1) + c.a33 + t2 + t3 + t4 + t5);
+    const float t1 = toFloat(a11 * x0 * x0);
+    const float t2 = toFloat(2 * a12 * x0 * y0);
+    const float t3 = toFloat(a22 * y0 * y0);
+    const float t4 = toFloat(2 * a13 * x0);
+    const float t5 = toFloat(2 * a23 * y0);
+    const float freeTerm = toFloat(t1 + a33 + t2 + t3 + t4 + t5);
     c.a23 = 0.0f;
     c.a13 = 0.0f;
     c.a33 = withExactSign(freeTerm, invariants.fullDetSign * detSign,
                           invariants.fullDet / invariants.quadraticDet);
-    printConic(c);
-    Point centre;
-    centre.x = x0;
-    centre.y = y0;
-    translation = translationMatrix(centre);
+    moveOrigin(x0, y0);
     if (c.a12 != 0.0f) {
         rotateAxes(true);
     }
@@ -230,59 +220,57 @@ Outcome Reduction::reduceCentral() {
     return traced(Ellipse);
 }
 
+// a11 X^2 + 2 a13 X + 2 a23 Y + a33 = 0 with a23 != 0: a parabola opening along Y. Its
+// vertex becomes the origin, then the axes are exchanged.
+Outcome Reduction::reduceParabolaAlongY() {
+    const double a11 = c.a11, a13 = c.a13, a23 = c.a23, a33 = c.a33;
+    const float x0 = toFloat(-a13 / a11);
+    const float y0 = toFloat((a13 * a13 - a11 * a33) / (2.0 * a11 * a23));
+    std::printf("%5.2f*(X' +%5.2f)^2", a11, x0);
+    std::printf("+%5.2f*(X' + %5.2f)\n", 2 * a13, x0);
+    std::printf("+%5.2f*(Y' + %5.2f)", 2 * a23, y0);
+    std::printf("+%5.2f\n", a33);
+    // The new X coefficient and free term vanish by the choice of the vertex.
+    c.a13 = 0.0f;
+    c.a33 = 0.0f;
+    moveOrigin(x0, y0);
+    exchangeAxes();
+    return traced(Parabola);
+}
+
+// a22 Y^2 + 2 a13 X + 2 a23 Y + a33 = 0 with a13 != 0: a parabola opening along X already;
+// only its vertex becomes the origin.
+Outcome Reduction::reduceParabolaAlongX() {
+    const double a22 = c.a22, a13 = c.a13, a23 = c.a23, a33 = c.a33;
+    const float x0 = toFloat((a23 * a23 - a33 * a22) / (a22 * 2 * a13));
+    const float y0 = toFloat(-a23 / a22);
+    std::printf("<=>(translacija za vektor(%5.2f,%5.2f))\n", x0, y0);
+    std::printf("%5.2f*(Y' +%5.2f)^2", a22, y0);
+    std::printf("+%5.2f*(X' + %5.2f)\n", 2 * a13, x0);
+    std::printf("+%5.2f*(Y' + %5.2f)", 2 * a23, y0);
+    std::printf("+%5.2f\n", a33);
+    c.a23 = 0.0f;
+    c.a33 = 0.0f;
+    moveOrigin(x0, y0);
+    return traced(Parabola);
+}
+
 Outcome Reduction::reduceNonCentral() {
     if (c.a12 != 0.0f) {
         rotateAxes(false);
     }
     // One of a11, a22 is now exactly the zero eigenvalue.
     if (c.a11 != 0.0f) {
-        if (c.a23 == 0.0f) {
-            // a11 X^2 + 2 a13 X + a33 = 0: two lines parallel to the Y axis, one double line,
-            // or no real point at all (K > 0).
-            std::printf(invariants.kSign > 0 ? "Resenje je prazan skup\n" : "Dve prave. \n");
-            return kNoPicture;
+        if (c.a23 != 0.0f) {
+            return reduceParabolaAlongY();
         }
-        // The vertex of the parabola becomes the origin; it opens along Y here, so the axes
-        // are exchanged afterwards.
-        const float x0 = toFloat(-static_cast<double>(c.a13) / c.a11);
-        const float y0 =
-            toFloat((static_cast<double>(c.a13) * c.a13 - static_cast<double>(c.a11) * c.a33) /
-                    (2.0 * c.a11 * c.a23));
-        std::printf("%5.2f*(X' +%5.2f)^2", static_cast<double>(c.a11), static_cast<double>(x0));
-        std::printf("+%5.2f*(X' + %5.2f)\n", twice(c.a13), static_cast<double>(x0));
-        std::printf("+%5.2f*(Y' + %5.2f)", twice(c.a23), static_cast<double>(y0));
-        std::printf("+%5.2f\n", static_cast<double>(c.a33));
-        // The new X coefficient and free term vanish by the choice of the vertex.
-        c.a13 = 0.0f;
-        c.a33 = 0.0f;
-        Point vertex;
-        vertex.x = x0;
-        vertex.y = y0;
-        translation = translationMatrix(vertex);
-        printConic(c);
-        exchangeAxes();
-        return traced(Parabola);
+        // a11 X^2 + 2 a13 X + a33 = 0: two lines parallel to the Y axis, one double line, or
+        // no real point at all (K > 0).
+        std::printf(invariants.kSign > 0 ? "Resenje je prazan skup\n" : "Dve prave. \n");
+        return kNoPicture;
     }
     if (c.a13 != 0.0f) {
-        // A parabola already opening along X: move the origin to its vertex.
-        const float x0 =
-            toFloat((static_cast<double>(c.a23) * c.a23 - static_cast<double>(c.a33) * c.a22) /
-                    (static_cast<double>(c.a22) * 2 * c.a13));
-        const float y0 = toFloat(-static_cast<double>(c.a23) / c.a22);
-        std::printf("<=>(translacija za vektor(%5.2f,%5.2f))\n", static_cast<double>(x0),
-                    static_cast<double>(y0));
-        std::printf("%5.2f*(Y' +%5.2f)^2", static_cast<double>(c.a22), static_cast<double>(y0));
-        std::printf("+%5.2f*(X' + %5.2f)\n", twice(c.a13), static_cast<double>(x0));
-        std::printf("+%5.2f*(Y' + %5.2f)", twice(c.a23), static_cast<double>(y0));
-        std::printf("+%5.2f\n", static_cast<double>(c.a33));
-        c.a23 = 0.0f;
-        c.a33 = 0.0f;
-        Point vertex;
-        vertex.x = x0;
-        vertex.y = y0;
-        translation = translationMatrix(vertex);
-        printConic(c);
-        return traced(Parabola);
+        return reduceParabolaAlongX();
     }
     // a22 Y^2 + 2 a23 Y + a33 = 0, whose discriminant a23^2 - a22 a33 is -K.
     if (invariants.kSign > 0) {
