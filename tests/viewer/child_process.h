@@ -1,0 +1,41 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A program started for a test. It is ended by its process id when this object goes away,
+// and the kernel ends it should the test process die first. It inherits every descriptor
+// not marked close-on-exec.
+class ChildProcess {
+  public:
+    struct Options {
+        std::vector<std::string> environment; // NAME=value entries added to ours
+        std::string input;                    // its whole standard input
+    };
+
+    ChildProcess(const std::vector<std::string>& arguments, const Options& options);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    pid_t pid() const { return pid_; }
+    bool running();
+
+    // The wait status once it has ended within timeout.
+    std::optional<int> waitForExit(std::chrono::milliseconds timeout);
+
+    // What it wrote on standard output and standard error so far.
+    std::string output() const;
+
+  private:
+    void stop();
+
+    pid_t pid_ = -1;
+    std::optional<int> status_;
+    std::FILE* outputFile_ = nullptr;
+};
