@@ -3,8 +3,11 @@
 # running it, "test" for building and running every test as well.
 set -euo pipefail
 
-build_packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev)
-test_packages=(libgtest-dev xvfb xdotool x11-apps imagemagick libxtst-dev valgrind)
+# Without a display, the run command draws on a virtual one and saves the picture.
+build_packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
+    xvfb x11-apps imagemagick)
+test_packages=(libgtest-dev libbenchmark-dev libxtst-dev xdotool valgrind time
+    clang libclang-rt-14-dev lcov)
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-build}" == test ]]; then

@@ -8,9 +8,7 @@
 
 #include <GL/glut.h>
 
-// Loads a fresh perspective for the new window size, which discards every pan, rotation and
-// zoom. The projection stack stays current for the mouse navigation.
-static void onReshape(int width, int height) {
+void onReshape(int width, int height) {
     if (height == 0) {
         height = 1;
     }
@@ -38,10 +36,8 @@ static void placeCamera() {
     glTranslatef(-centreX, -centreY, -eyeDistance);
 }
 
-// GLUT's default action on closing the window ends the process, so the main loop never
-// returns.
-void runViewer(int argc, char** argv) {
-    glutInit(&argc, argv);
+void openViewer(int* argc, char** argv) {
+    glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(1024, 700);
     glutInitWindowPosition(100, 50);
@@ -53,5 +49,11 @@ void runViewer(int argc, char** argv) {
     glutMouseFunc(onMouse);
     glutMotionFunc(onMotion);
     glutReshapeFunc(onReshape);
+}
+
+// GLUT's default action on closing the window ends the process, so the main loop never
+// returns.
+void runViewer(int argc, char** argv) {
+    openViewer(&argc, argv);
     glutMainLoop();
 }

@@ -1,5 +1,12 @@
 #pragma once
 
-// Opens the window on the scene and enters the GLUT main loop; does not return: the process
-// ends when the window is closed.
+// Opens the window on the scene and enters the GLUT main loop; does not return.
 void runViewer(int argc, char** argv);
+
+// What runViewer does before the main loop: the window, the camera placed on the scene and
+// the callbacks registered. For programs that run GLUT's loop themselves (benchmarks).
+void openViewer(int* argc, char** argv);
+
+// The reshape callback: a fresh perspective for the window size, which discards every pan,
+// rotation and zoom; the projection stack stays current for the mouse navigation.
+void onReshape(int width, int height);

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Takes the figures of BENCHMARKS.md: builds konika and its benchmarks (Release) into
+# build-bench/, runs the benchmarks (the window ones on a virtual display), then times whole
+# konika processes from outside. About two minutes on two cores.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build-bench"
+bench="$build/tests/benchmarks"
+headless="$root/scripts/headless.sh"
+
+"$root/scripts/install-deps.sh" test
+if [[ ! -x /usr/bin/time ]]; then
+    echo "The whole-process figures need /usr/bin/time: apt-get install -y time" >&2
+    exit 1
+fi
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=ON >/dev/null
+cmake --build "$build" -j "$(nproc)" --target konika bare_window \
+    console_benchmark frame_benchmark first_frame_benchmark >/dev/null
+konika="$build/app/konika"
+ellipse=$'1\n0\n4\n0\n0\n-4\n'
+imaginary=$'1\n0\n1\n0\n0\n1\n'
+repeated=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
+
+echo "== The console path in-process, per curve kind (5 repetitions)"
+"$bench/console_benchmark" "${repeated[@]}"
+
+echo "== One frame of display for the hyperbola against clear and swap (5 repetitions)"
+"$headless" run "$bench/frame_benchmark" --benchmark_min_time=2 "${repeated[@]}"
+
+echo "== Process start to first frame, konika against the bare GLUT program"
+"$headless" run "$bench/first_frame_benchmark" --benchmark_min_time=5
+
+echo "== Whole processes"
+# A run without a window: mean wall time of 50 runs, and the peak memory of one.
+start=$(date +%s%N)
+for _ in $(seq 50); do
+    "$konika" <<<"$imaginary" >/dev/null
+done
+echo "no window (X^2 + Y^2 + 1 = 0): $((($(date +%s%N) - start) / 50000)) us a run," \
+    "peak $(/usr/bin/time -f %M "$konika" <<<"$imaginary" 2>&1 >/dev/null) KiB"
+# A run with the window, ended after 3 s of drawing: its peak memory. time reports last,
+# after the note that timeout ended konika.
+peak=$("$headless" run /usr/bin/time -f %M timeout 3 "$konika" <<<"$ellipse" 2>&1 >/dev/null |
+    tail -n 1 || true)
+echo "ellipse window, 3 s of drawing: peak $peak KiB"

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Makes the gallery: one picture of konika's window for each example below, taken on a
+# virtual display and saved as FOLDER/NAME.png.
+#
+#   scripts/gallery.sh [--konika BINARY] [--out FOLDER] [NAME...]
+#
+# Without --konika, konika is built into build/ first, as scripts/run.sh does; FOLDER is
+# docs/gallery unless given; without names, every example is made.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+# Each example: its name, then the six numbers typed (X^2, X*Y, Y^2, X, Y, free term).
+examples=(
+    "ellipse             1 0 4 0 0 -4"
+    "hyperbola           1 0 -4 0 0 -4"
+    "parabola            0 0 1 -4 0 0"
+    "intersecting-lines  1 0 -1 0 0 0"
+    "parallel-lines      0 0 1 0 0 -1"
+    "double-line         1 4 4 0 0 0"
+    "rotated-translated  5 4 8 -32 -56 80"
+)
+
+konika=""
+out="$root/docs/gallery"
+while (($# > 0)); do
+    case $1 in
+    --konika) konika=$2 && shift 2 ;;
+    --out) out=$2 && shift 2 ;;
+    -*) sed -n '5p' "$0" >&2 && exit 1 ;;
+    *) break ;;
+    esac
+done
+
+if [[ -z $konika ]]; then
+    "$root/scripts/install-deps.sh" build
+    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=OFF >/dev/null
+    cmake --build "$root/build" --target konika -j "$(nproc)" >/dev/null
+    konika="$root/build/app/konika"
+fi
+mkdir -p "$out"
+
+numbers_of() {
+    local example name numbers
+    for example in "${examples[@]}"; do
+        read -r name numbers <<<"$example"
+        if [[ $name == "$1" ]]; then
+            echo "$numbers"
+            return 0
+        fi
+    done
+    echo "No example named $1" >&2
+    return 1
+}
+
+names=("$@")
+if ((${#names[@]} == 0)); then
+    for example in "${examples[@]}"; do
+        names+=("${example%% *}")
+    done
+fi
+for name in "${names[@]}"; do
+    numbers_of "$name" >/dev/null
+done
+
+transcript=$(mktemp)
+trap 'rm -f "$transcript"' EXIT
+for name in "${names[@]}"; do
+    read -ra typed <<<"$(numbers_of "$name")"
+    if ! printf '%s\n' "${typed[@]}" |
+        "$root/scripts/headless.sh" picture "$konika" "$out/$name.png" >"$transcript"; then
+        echo "No picture of $name (typed: ${typed[*]}); konika printed:" >&2
+        cat "$transcript" >&2
+        exit 1
+    fi
+    echo "$out/$name.png"
+done
