@@ -76,12 +76,14 @@ ConicInvariants conicInvariants(const Conic& conic) {
     const ExactInteger difference = c.a11 - c.a22;
     const ExactInteger twiceA12 = c.a12 + c.a12;
     const ExactInteger discriminant = difference * difference + twiceA12 * twiceA12;
+    const ExactInteger nullDirectionTerm = c.a11 * c.a23 - c.a12 * c.a13;
 
     ConicInvariants invariants;
     invariants.quadraticDetSign = delta.sign();
     invariants.fullDetSign = fullDet.sign();
     invariants.traceSign = trace.sign();
     invariants.kSign = k.sign();
+    invariants.nullDirectionTermSign = nullDirectionTerm.sign();
     invariants.quadraticDet = scaledValue(delta, 2 * c.twos, 2 * c.fives);
     invariants.fullDet = scaledValue(fullDet, 3 * c.twos, 3 * c.fives);
     invariants.trace = scaledValue(trace, c.twos, c.fives);

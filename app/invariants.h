@@ -15,6 +15,9 @@ struct ConicInvariants {
     int fullDetSign;      // Delta = the determinant of the symmetric 3x3 matrix
     int traceSign;        // I = a11 + a22
     int kSign;            // K = (a11*a33 - a13^2) + (a22*a33 - a23^2)
+    // a11*a23 - a12*a13: the linear terms along (-a12, a11), which is the direction of the
+    // zero eigenvalue when delta = 0 and a12 != 0.
+    int nullDirectionTermSign;
 
     // The same invariants as long doubles, rounded from the exact values, for the few
     // places where a float result of the wrong sign is replaced by the value it stands for.

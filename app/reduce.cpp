@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -26,7 +27,8 @@ int signOf(long double value) {
 }
 
 // A computed value whose sign agrees with the exact one is kept; otherwise (a residue of
-// rounding) the value that the invariants give takes its place.
+// rounding) the value that the invariants give takes its place, or, where that lies below
+// the float range, the float nearest to it with the right sign.
 float withExactSign(float computed, int exactSign, long double exactValue) {
     if (exactSign == 0) {
         return 0.0f;
@@ -34,7 +36,11 @@ float withExactSign(float computed, int exactSign, long double exactValue) {
     if (signOf(computed) == exactSign) {
         return computed;
     }
-    return static_cast<float>(exactValue);
+    const float value = static_cast<float>(exactValue);
+    if (value != 0.0f) {
+        return value;
+    }
+    return std::copysign(std::numeric_limits<float>::denorm_min(), static_cast<float>(exactSign));
 }
 
 // What the classification found: a curve to trace, or the result to return without one.
@@ -63,7 +69,7 @@ struct Reduction {
     void moveOrigin(float x0, float y0);
     void rotateAxes(bool central);
     void fixRotatedEigenvalues(bool larger11);
-    void fixNullAxisTerm();
+    void fixNullAxisTerm(double a11, double a12, double co, double s);
     void exchangeAxes();
 };
 
@@ -124,7 +130,7 @@ void Reduction::rotateAxes(bool central) {
     if (!central) {
         c.a13 = toFloat(a13 * co + a23 * s);
         c.a23 = toFloat(a23 * co - a13 * s);
-        fixNullAxisTerm();
+        fixNullAxisTerm(a11, a12, co, s);
     }
     rotation = rotationMatrix(phi);
     printConic(c);
@@ -142,14 +148,18 @@ void Reduction::fixRotatedEigenvalues(bool larger11) {
 }
 
 // The linear term along the axis of the zero eigenvalue is zero exactly when Delta is;
-// otherwise its square is -Delta / I.
-void Reduction::fixNullAxisTerm() {
-    float& term = c.a11 == 0.0f ? c.a13 : c.a23;
-    if (invariants.fullDetSign == 0) {
-        term = 0.0f;
-    } else if (term == 0.0f) {
-        term = toFloat(std::sqrt(-invariants.fullDet / invariants.trace));
-    }
+// otherwise its square is -Delta / I, and its sign is that of the linear terms along the
+// entered null direction (-a12, a11), turned the way of the rotated axis.
+void Reduction::fixNullAxisTerm(double a11, double a12, double co, double s) {
+    const bool nullAlongX = c.a11 == 0.0f;
+    float& term = nullAlongX ? c.a13 : c.a23;
+    const double axisX = nullAlongX ? co : -s;
+    const double axisY = nullAlongX ? s : co;
+    const int exactSign = invariants.fullDetSign == 0 ? 0
+                                                      : invariants.nullDirectionTermSign *
+                                                            signOf(-a12 * axisX + a11 * axisY);
+    term = withExactSign(term, exactSign,
+                         exactSign * std::sqrt(-invariants.fullDet / invariants.trace));
 }
 
 void Reduction::exchangeAxes() {
@@ -172,10 +182,11 @@ void Reduction::moveOrigin(float x0, float y0) {
 Outcome Reduction::reduceCentral() {
     const double a11 = c.a11, a12 = c.a12, a22 = c.a22, a13 = c.a13, a23 = c.a23, a33 = c.a33;
     const int detSign = invariants.quadraticDetSign;
-    // A float det that overflowed, underflowed to 0 or took the wrong sign would move the
+    // A float det that overflowed, lost digits below the normal range or took the wrong sign
+    // would move the
     // centre; the exact value, which a double holds, takes its place then.
     const float floatDet = toFloat(a11 * a22 - a12 * a12);
-    const double det = std::isfinite(floatDet) && signOf(floatDet) == detSign
+    const double det = std::isnormal(floatDet) && signOf(floatDet) == detSign
                            ? static_cast<double>(floatDet)
                            : static_cast<double>(invariants.quadraticDet);
     const float x0 = toFloat((a23 * a12 - a13 * a22) / det);
@@ -317,8 +328,8 @@ int Conic::reduceConic() {
     }
     // Coefficients near the ends of the float range can overflow on the way; such a curve
     // cannot be drawn, and nothing of it enters the scene.
-    if (!isFinite(sampleCurve(*this, outcome.kind)) || !isFiniteMatrix(reduction.translation) ||
-        !isFiniteMatrix(reduction.rotation)) {
+    if (!isFiniteRecord(*this) || !isFinite(sampleCurve(*this, outcome.kind)) ||
+        !isFiniteMatrix(reduction.translation) || !isFiniteMatrix(reduction.rotation)) {
         return 1;
     }
     traceCurve(outcome.kind, reduction.reflection, reduction.rotation, reduction.translation);

@@ -112,12 +112,14 @@ void sampleIntersectingLines(const Conic& c, CurveShapes& shapes) {
     shapes.lines.push_back(lineThrough(Point(), planePoint(1.0f, -slope)));
 }
 
-// a22*y^2 + 2*a23*y + a33 = 0: the roots are lines parallel to the x axis. A float W that
+// a22*y^2 + 2*a23*y + a33 = 0: the roots are lines parallel to the x axis. A float W below
+// the normal range has lost its digits, so the double it came from is used then; a W that
 // comes out negative for two real lines can only be a rounding residue, so it counts as 0.
 void sampleParallelLines(const Conic& c, CurveShapes& shapes) {
-    const float w =
-        toFloat(static_cast<double>(c.a23) * c.a23 - static_cast<double>(c.a22) * c.a33);
-    const float q = toFloat(std::sqrt(w > 0.0f ? static_cast<double>(w) : 0.0));
+    const double exactW = static_cast<double>(c.a23) * c.a23 - static_cast<double>(c.a22) * c.a33;
+    const float w = toFloat(exactW);
+    const double usedW = std::isnormal(w) ? w : exactW;
+    const float q = toFloat(std::sqrt(usedW > 0 ? usedW : 0.0));
     const Point direction = planePoint(1.0f, 0.0f);
     shapes.lines.push_back(lineThrough(
         planePoint(0.0f, toFloat((-c.a23 + static_cast<double>(q)) / c.a22)), direction));
