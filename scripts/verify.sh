@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Verification in depth of the console side, in four steps, each a script of its own:
+#   scripts/sanitize.sh   every unit and console end-to-end test under ASan and UBSan (clang)
+#   scripts/fuzz.sh       libFuzzer over the whole console path, KONIKA_FUZZ_SECONDS (60) long
+#   scripts/coverage.sh   line and branch coverage of app/, geometry/, scene/ (at least 95%)
+#   scripts/valgrind.sh   the end-to-end console cases under valgrind memcheck
+# Every step runs even when an earlier one fails; the last lines sum them up.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+mkdir -p "$root/build-verify"
+figures=()
+failed=0
+step() {
+    local name=$1
+    shift
+    local log="$root/build-verify/$name.log"
+    echo "== verification: $name"
+    if "$root/scripts/$name.sh" "$@" 2>&1 | tee "$log" | sed "s/^/[$name] /"; then
+        figures+=("  $(tail -n 1 "$log")")
+    else
+        figures+=("  $name FAILED: $(tail -n 1 "$log")")
+        failed=1
+    fi
+}
+
+step sanitize
+step fuzz "${KONIKA_FUZZ_SECONDS:-60}"
+step coverage
+step valgrind "$root/build-tests"
+
+echo "== verification summary"
+printf '%s\n' "${figures[@]}"
+exit "$failed"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "console_run.h"
+
+#include <string>
+
+// What every run of the console path must do, whatever its input. Each check returns "" when
+// the property holds, otherwise what is wrong.
+
+// Reads the scene the run left: the result is 0 or 1; nothing is traced with result 1; a
+// traced scene is one curve in red (100, 200 or 400 segments, or one or two lines after the
+// eight frame axes) and every coordinate in it is finite.
+std::string checkScene(int result);
+
+// Every line is one of the program's own: the six prompts, equation lines, the lines of the
+// reduction steps, a closing message, the frame legends, with numbers in the program's
+// formats. When the first echo of the equation shows a number that is not finite, nothing
+// follows it; when a later step shows one (float overflow), nothing is traced. The legends close
+// the output exactly when a curve was traced (traced), the first of them after the semi-axes when
+// it was an ellipse.
+std::string checkTranscript(const std::string& transcript, int result, bool traced, bool ellipse);
+
+// Both checks on a run whose scene is still in place.
+std::string checkConsoleRun(const ConsoleRun& run);
