@@ -170,12 +170,15 @@ void Reduction::exchangeAxes() {
     printConic(c);
 }
 
-// Moves the origin to (x0, y0), remembers the move and echoes the new equation.
+// Moves the origin to (x0, y0), remembers the move and echoes the new equation. The move is
+// remembered in the entered coordinates: one made after a rotation (parabolas) is turned
+// back with it, so that the last frame, translation after rotation after reflection, is the
+// canonical frame as it lies in the entered plane for every kind of curve.
 void Reduction::moveOrigin(float x0, float y0) {
     Point origin;
     origin.x = x0;
     origin.y = y0;
-    translation = translationMatrix(origin);
+    translation = translationMatrix(transformPoint(rotation, origin));
     printConic(c);
 }
 

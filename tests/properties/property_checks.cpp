@@ -77,10 +77,6 @@ struct Equation {
     }
 };
 
-bool isCentral(CurveKind kind) {
-    return kind == Ellipse || kind == Hyperbola || kind == IntersectingLines;
-}
-
 // A canonical point (x, y) is the entered point origin + x u + y v.
 struct MapBack {
     Vec origin;
@@ -88,18 +84,11 @@ struct MapBack {
     Vec v;
 };
 
-// A central curve is moved to its centre first and turned there, so the origin is the
-// translation t itself. The others are turned first and then moved in the turned
-// coordinates, so their origin is R t = (R S)(S t), S being its own inverse.
+// The last frame is the canonical frame as it lies in the entered plane: its origin is the
+// translation, its axes the turned (and reflected) axes.
 MapBack mapBackOf(const TracedConic& run) {
     const Frames& f = run.frames;
-    const Vec t = f.translation;
-    if (isCentral(run.kind)) {
-        return {t, f.turnedX, f.turnedY};
-    }
-    const bool exchanged = f.reflectedX.x == 0;
-    const Vec st = exchanged ? Vec{t.y, t.x} : t;
-    return {combination({0, 0}, st.x, f.turnedX, st.y, f.turnedY), f.turnedX, f.turnedY};
+    return {f.translation, f.turnedX, f.turnedY};
 }
 
 bool sameSign(double p, double q) {
