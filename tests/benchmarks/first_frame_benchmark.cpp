@@ -3,14 +3,15 @@
 // window and only clears it. Each iteration starts one of each, in alternating order, on the
 // same display. The first frame is seen from outside, by polling the X server every 2 ms: the
 // window viewable and the background in its four corners.
+#include "child_process.h"
 #include "conic_inputs.h"
-#include "started_program.h"
 #include "window_watch.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -22,6 +23,20 @@ using Clock = std::chrono::steady_clock;
 
 constexpr auto kPollInterval = std::chrono::milliseconds(2);
 
+// The most resident memory the process has used so far, in KiB.
+long peakMemoryKib(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string field;
+    while (status >> field) {
+        if (field == "VmHWM:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+    }
+    return 0;
+}
+
 struct Launch {
     double seconds;
     long peakMemoryKib;
@@ -31,7 +46,7 @@ struct Launch {
 // next program starts, so that the watch never sees a window of an earlier one.
 Launch launchToFirstFrame(WindowWatch& watch, const std::string& path, const std::string& input) {
     const auto start = Clock::now();
-    StartedProgram program(path, input);
+    ChildProcess program({path}, {{}, input});
     while (!watch.firstFrameShown()) {
         if (!program.running()) {
             throw std::runtime_error(path + " ended before its first frame");
@@ -39,7 +54,7 @@ Launch launchToFirstFrame(WindowWatch& watch, const std::string& path, const std
         std::this_thread::sleep_for(kPollInterval);
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    const long peak = program.peakMemoryKib();
+    const long peak = peakMemoryKib(program.pid());
     program.end();
     while (watch.windowExists()) {
         std::this_thread::sleep_for(kPollInterval);

@@ -198,7 +198,7 @@ TEST_F(EllipseWindowTest, RandomMouseEventsAndResizesLeaveItAliveAndResponsive) 
     }
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_LT(elapsed, std::chrono::seconds(30));
-    ASSERT_TRUE(window.process().running()) << window.process().output();
+    ASSERT_TRUE(window.process().running()) << window.process().errors();
     restoreByResizing(window, initial);
 }
 

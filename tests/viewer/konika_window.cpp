@@ -20,6 +20,10 @@ constexpr int kSettledRepeats = 4;
 // The server runs konika alone, so its window is the one with this title.
 constexpr const char* kTitle = "Geometrija - prikaz zadatka";
 
+std::string whatItSaid(const ChildProcess& konika) {
+    return konika.output() + konika.errors();
+}
+
 // Requests on a window that konika has just destroyed, or a capture of a window partly off
 // the screen, fail; the callers notice it from the results.
 int ignoreXErrors(Display*, XErrorEvent*) {
@@ -76,7 +80,7 @@ void KonikaWindow::findWindow() {
     const auto deadline = Clock::now() + kTimeout;
     while (Clock::now() < deadline) {
         if (!process_->running()) {
-            throw std::runtime_error("konika ended without a window:\n" + process_->output());
+            throw std::runtime_error("konika ended without a window:\n" + whatItSaid(*process_));
         }
         Window root = 0;
         Window parent = 0;
@@ -94,7 +98,7 @@ void KonikaWindow::findWindow() {
         }
         std::this_thread::sleep_for(kPollInterval);
     }
-    throw std::runtime_error("no window of konika shown:\n" + process_->output());
+    throw std::runtime_error("no window of konika shown:\n" + whatItSaid(*process_));
 }
 
 std::string KonikaWindow::title() {
@@ -155,7 +159,7 @@ Picture KonikaWindow::waitForPicture(const std::function<bool(const Picture&)>& 
     while (true) {
         if (!process_->running()) {
             throw std::runtime_error("konika ended while waiting for " + what + ":\n" +
-                                     process_->output());
+                                     whatItSaid(*process_));
         }
         Picture picture = settledPicture();
         if (condition(picture) || Clock::now() > deadline) {

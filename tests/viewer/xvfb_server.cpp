@@ -14,7 +14,7 @@ std::string readDisplayNumber(int fd, ChildProcess& server) {
     while (true) {
         pollfd ready{fd, POLLIN, 0};
         if (poll(&ready, 1, 10000) != 1 || read(fd, &c, 1) != 1) {
-            throw std::runtime_error("Xvfb did not start: " + server.output());
+            throw std::runtime_error("Xvfb did not start: " + server.errors());
         }
         if (c == '\n') {
             return number;

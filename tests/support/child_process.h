@@ -14,7 +14,8 @@
 class ChildProcess {
   public:
     struct Options {
-        std::vector<std::string> environment; // NAME=value entries added to ours
+        std::vector<std::string> environment; // NAME=value entries added to ours; a bare NAME
+                                              // removes that variable
         std::string input;                    // its whole standard input
     };
 
@@ -29,13 +30,16 @@ class ChildProcess {
     // The wait status once it has ended within timeout.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout);
 
-    // What it wrote on standard output and standard error so far.
+    // Ends it (SIGTERM, then SIGKILL after 2 s) and reaps it, if it still runs.
+    void end();
+
+    // What it wrote on standard output and on standard error so far.
     std::string output() const;
+    std::string errors() const;
 
   private:
-    void stop();
-
     pid_t pid_ = -1;
     std::optional<int> status_;
     std::FILE* outputFile_ = nullptr;
+    std::FILE* errorFile_ = nullptr;
 };

@@ -11,6 +11,7 @@
 
 namespace {
 
+// A file rather than a pipe: the child may stop reading its input at any point.
 std::FILE* temporaryFileWith(const std::string& text) {
     std::FILE* file = std::tmpfile();
     if (file == nullptr) {
@@ -22,17 +23,25 @@ std::FILE* temporaryFileWith(const std::string& text) {
     return file;
 }
 
+void setEnvironment(const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries) {
+        if (entry.find('=') == std::string::npos) {
+            unsetenv(entry.c_str());
+        } else {
+            putenv(const_cast<char*>(entry.c_str()));
+        }
+    }
+}
+
 // Runs in the child between fork and exec.
 [[noreturn]] void execChild(const std::vector<std::string>& arguments,
                             const ChildProcess::Options& options, std::FILE* input,
-                            std::FILE* output) {
+                            std::FILE* output, std::FILE* errors) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     dup2(fileno(input), STDIN_FILENO);
     dup2(fileno(output), STDOUT_FILENO);
-    dup2(fileno(output), STDERR_FILENO);
-    for (const std::string& entry : options.environment) {
-        putenv(const_cast<char*>(entry.c_str()));
-    }
+    dup2(fileno(errors), STDERR_FILENO);
+    setEnvironment(options.environment);
     std::vector<char*> argv;
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -42,25 +51,42 @@ std::FILE* temporaryFileWith(const std::string& text) {
     _exit(127);
 }
 
+std::string contents(std::FILE* file) {
+    std::string text;
+    char buffer[4096];
+    const int fd = fileno(file);
+    for (off_t offset = 0;;) {
+        const ssize_t n = pread(fd, buffer, sizeof buffer, offset);
+        if (n <= 0) {
+            return text;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+        offset += n;
+    }
+}
+
 } // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Options& options) {
     std::FILE* input = temporaryFileWith(options.input);
     outputFile_ = temporaryFileWith("");
+    errorFile_ = temporaryFileWith("");
     pid_ = fork();
     if (pid_ == 0) {
-        execChild(arguments, options, input, outputFile_);
+        execChild(arguments, options, input, outputFile_, errorFile_);
     }
     std::fclose(input);
     if (pid_ < 0) {
         std::fclose(outputFile_);
+        std::fclose(errorFile_);
         throw std::runtime_error("cannot start " + arguments.front());
     }
 }
 
 ChildProcess::~ChildProcess() {
-    stop();
+    end();
     std::fclose(outputFile_);
+    std::fclose(errorFile_);
 }
 
 bool ChildProcess::running() {
@@ -76,27 +102,21 @@ bool ChildProcess::running() {
 std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (running() && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return status_;
 }
 
 std::string ChildProcess::output() const {
-    std::string text;
-    char buffer[4096];
-    const int fd = fileno(outputFile_);
-    for (off_t offset = 0;;) {
-        const ssize_t n = pread(fd, buffer, sizeof buffer, offset);
-        if (n <= 0) {
-            return text;
-        }
-        text.append(buffer, static_cast<std::size_t>(n));
-        offset += n;
-    }
+    return contents(outputFile_);
+}
+
+std::string ChildProcess::errors() const {
+    return contents(errorFile_);
 }
 
 // A polite end first, so that a server can remove its lock and socket.
-void ChildProcess::stop() {
+void ChildProcess::end() {
     if (!running()) {
         return;
     }
