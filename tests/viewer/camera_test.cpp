@@ -49,6 +49,12 @@ Camera sceneCamera() {
     return cameraFromBox(framedBox(sceneSegments, sceneLines, boxMin, boxMax));
 }
 
+void expectCameraAbove(const Camera& camera, float centreX, float centreY, float eyeDistance) {
+    EXPECT_EQ(camera.centreX, centreX);
+    EXPECT_EQ(camera.centreY, centreY);
+    EXPECT_EQ(camera.eyeDistance, eyeDistance);
+}
+
 // The plane z = 0 lies strictly between the near and the far plane.
 void expectPlaneVisible(const Camera& camera) {
     EXPECT_LT(camera.nearDistance, camera.eyeDistance);
@@ -80,9 +86,7 @@ TEST(CameraTest, StandsAboveTheBoxCentreAtTheWidthUnlessFiveTimesTaller) {
 TEST(CameraTest, ExtentsAddTheAbsoluteLowerCorner) {
     // x from 2 to 5: g = 5 + 2 = 7, not the width 3.
     const Camera camera = cameraFromBox(box(2, -1, 5, 1));
-    EXPECT_EQ(camera.centreX, 3.5f);
-    EXPECT_EQ(camera.centreY, 0.0f);
-    EXPECT_EQ(camera.eyeDistance, 7.0f);
+    expectCameraAbove(camera, 3.5f, 0.0f, 7.0f);
 }
 
 TEST(CameraTest, AnExtentThatIsNotANumberTakesTheHeight) {
@@ -144,9 +148,7 @@ TEST(CameraTest, AspectIsWidthOverHeightWithZeroHeightCountedAsOne) {
 TEST_F(FramingTest, ASceneWithoutShapesKeepsTheInitialBox) {
     // A single point traces nothing: the picture stays empty wherever the camera is.
     const Camera camera = sceneCamera();
-    EXPECT_EQ(camera.centreX, 512.0f);
-    EXPECT_EQ(camera.centreY, 350.0f);
-    EXPECT_EQ(camera.eyeDistance, 1024.0f);
+    expectCameraAbove(camera, 512.0f, 350.0f, 1024.0f);
     expectPlaneVisible(camera);
 }
 
@@ -156,9 +158,7 @@ TEST_F(FramingTest, SegmentsAreFramedByTheirBoxWhateverTheLines) {
     addSegment(segment(2, 0, 0, -1), 0);
     addFrameAxes(planePoint(300, 200));
     const Camera camera = sceneCamera();
-    EXPECT_EQ(camera.centreX, 0.0f);
-    EXPECT_EQ(camera.centreY, 0.0f);
-    EXPECT_EQ(camera.eyeDistance, 4.0f);
+    expectCameraAbove(camera, 0.0f, 0.0f, 4.0f);
     EXPECT_EQ(camera.nearDistance, 1.0f);
     EXPECT_EQ(camera.farDistance, 1000.0f);
 }
@@ -170,9 +170,7 @@ TEST_F(FramingTest, ParallelLinesAreFramedAroundTheOriginAndTheirPoints) {
     addLine(line(0, -1, 1, 0), 0);
     // Box (0, -1)..(0, 1) widened twice: (0, -2)..(0, 2), so g = 0 and h = 4.
     const Camera camera = sceneCamera();
-    EXPECT_EQ(camera.centreX, 0.0f);
-    EXPECT_EQ(camera.centreY, 0.0f);
-    EXPECT_EQ(camera.eyeDistance, 4.0f);
+    expectCameraAbove(camera, 0.0f, 0.0f, 4.0f);
     EXPECT_EQ(camera.nearDistance, 1.0f);
     EXPECT_EQ(camera.farDistance, 1000.0f);
 }
@@ -184,9 +182,7 @@ TEST_F(FramingTest, LinesOnOneSideOfTheOriginKeepTheOriginInView) {
     addLine(line(0, 4, 1, 0), 0);
     addLine(line(0, 2, 1, 0), 0);
     const Camera camera = sceneCamera();
-    EXPECT_EQ(camera.centreX, 0.0f);
-    EXPECT_EQ(camera.centreY, 2.0f);
-    EXPECT_EQ(camera.eyeDistance, 8.0f);
+    expectCameraAbove(camera, 0.0f, 2.0f, 8.0f);
     EXPECT_LT(std::fabs(0.0 - camera.centreY), visibleHalfHeight(camera));
     EXPECT_LT(std::fabs(4.0 - camera.centreY), visibleHalfHeight(camera));
 }
