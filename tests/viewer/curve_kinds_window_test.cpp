@@ -62,6 +62,15 @@ void expectTwoRedLinesThroughTheCentre(const Picture& picture) {
     EXPECT_GE(rowsWithTwo, 680);
 }
 
+// x = y^2 / 4 for |y| <= 5: box 0..6.25 wide, eye 6.25, centre x 3.125. The vertex lies
+// 3.125 * 97.0 = 303 pixels left of the centre, and the arms leave at the top and bottom.
+void expectParabolaOpeningRight(const Picture& p) {
+    const PixelBox red = boxOf(p, kRed);
+    EXPECT_NEAR(red.minX, 208.5, 3);
+    EXPECT_EQ(red.minY, 0);
+    EXPECT_EQ(red.maxY, 699);
+}
+
 const std::vector<CurveCase> kCurves = {
     // Semi-axes 2 and 1, eye 4: 606 x 303.
     {"Ellipse",
@@ -82,25 +91,9 @@ const std::vector<CurveCase> kCurves = {
          expectRedBox(p, 606, 609);
          EXPECT_EQ(countInRow(p, 349, kRed) + countInRow(p, 350, kRed), 0);
      }},
-    // x = y^2 / 4 for |y| <= 5: box 0..6.25 wide, eye 6.25, centre x 3.125. The vertex lies
-    // 3.125 * 97.0 = 303 pixels left of the centre, and the arms leave at the top and bottom.
-    {"ParabolaAlongX",
-     {"0", "0", "1", "-4", "0", "0"},
-     [](const Picture& p) {
-         const PixelBox red = boxOf(p, kRed);
-         EXPECT_NEAR(red.minX, 208.5, 3);
-         EXPECT_EQ(red.minY, 0);
-         EXPECT_EQ(red.maxY, 699);
-     }},
+    {"ParabolaAlongX", {"0", "0", "1", "-4", "0", "0"}, expectParabolaOpeningRight},
     // X^2 = 4Y is traced in its canonical frame as Y^2 = 4X: the same picture.
-    {"ParabolaAlongY",
-     {"1", "0", "0", "0", "-4", "0"},
-     [](const Picture& p) {
-         const PixelBox red = boxOf(p, kRed);
-         EXPECT_NEAR(red.minX, 208.5, 3);
-         EXPECT_EQ(red.minY, 0);
-         EXPECT_EQ(red.maxY, 699);
-     }},
+    {"ParabolaAlongY", {"1", "0", "0", "0", "-4", "0"}, expectParabolaOpeningRight},
     {"IntersectingLines", {"1", "0", "-1", "0", "0", "0"}, expectTwoRedLinesThroughTheCentre},
     // X*Y = 0 turns by 45 degrees into lines that lie on the turned frames' axes.
     {"IntersectingLinesOnTheAxes",
