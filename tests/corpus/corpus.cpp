@@ -223,16 +223,22 @@ Linear withOffset(Linear l, Int c) {
     return l;
 }
 
+// s1*w1*l1^2 + s2*w2*l2^2 + value for independent lines l1 and l2, with random signs and
+// weights: its type follows from the signs and the value alone.
+Built weightedSquares(Random& r, const Linear& l1, const Linear& l2, const char* how) {
+    const int s1 = r.sign();
+    const int s2 = r.sign();
+    const Int value = r.value();
+    return {square(l1, s1 * r.weight()) + square(l2, s2 * r.weight()) + constantTerm(value),
+            central(s1, s2, value), how};
+}
+
 // Canonical ellipses, hyperbolas, points and crossing line pairs, turned by a Pythagorean
 // angle and moved: w1*(p*x + q*y + u)^2 + w2*(-q*x + p*y + v)^2 + value.
 Built turnedCentral(Random& r) {
     const Linear l1 = withOffset(r.turnedDirection(), r.offset());
     const Linear l2 = perpendicular(l1, r.offset());
-    const int s1 = r.sign();
-    const int s2 = r.sign();
-    const Int value = r.value();
-    return {square(l1, s1 * r.weight()) + square(l2, s2 * r.weight()) + constantTerm(value),
-            central(s1, s2, value), "turned canonical central form"};
+    return weightedSquares(r, l1, l2, "turned canonical central form");
 }
 
 // Sums and differences of two squares of lines in arbitrary independent directions.
@@ -242,11 +248,7 @@ Built twoSquares(Random& r) {
     while (!independent(l1, l2)) {
         l2 = withOffset(r.anyDirection(), l2.c);
     }
-    const int s1 = r.sign();
-    const int s2 = r.sign();
-    const Int value = r.value();
-    return {square(l1, s1 * r.weight()) + square(l2, s2 * r.weight()) + constantTerm(value),
-            central(s1, s2, value), "two squares"};
+    return weightedSquares(r, l1, l2, "two squares");
 }
 
 // A square plus a constant: two parallel lines, a double line or nothing.
