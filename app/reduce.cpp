@@ -6,7 +6,7 @@
 // such a sign says that a value is zero (or has the other sign), the value stored in the
 // record follows the exact decision instead of the rounding residue.
 #include "app/conic.h"
-#include "app/invariants.h"
+#include "exact/invariants.h"
 #include "scene/curve.h"
 
 #include <cmath>

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Line and branch coverage of the console side (app/, geometry/, scene/) by its unit and
+# Line and branch coverage of the console side (app/, exact/, geometry/, scene/) by its unit and
 # end-to-end tests: a gcc --coverage build in build-cov/, measured with lcov. Prints the
 # figures and every line that no test reaches, and fails below 95% of the lines.
 #
@@ -36,8 +36,8 @@ if [[ $tests_status -ne 0 ]]; then
 fi
 lcov "${lcov_options[@]}" --capture --directory "$build" --output-file "$build/all.info" \
     2>"$build/lcov.log" || { cat "$build/lcov.log"; exit 1; }
-lcov "${lcov_options[@]}" --extract "$build/all.info" "$root/app/*" "$root/geometry/*" \
-    "$root/scene/*" --output-file "$build/console.info"
+lcov "${lcov_options[@]}" --extract "$build/all.info" "$root/app/*" "$root/exact/*" \
+    "$root/geometry/*" "$root/scene/*" --output-file "$build/console.info"
 
 summary=$(lcov --rc lcov_branch_coverage=1 --summary "$build/console.info" 2>&1)
 lines=$(sed -n 's/^ *lines\.*: \([0-9.]*\)% (\(.*\))$/\1% (\2)/p' <<<"$summary")
@@ -73,4 +73,4 @@ if [[ $tests_status -ne 0 ]]; then
     echo "COVERAGE: $figures; but tests failed in the coverage build, see $build/ctest.log" >&2
     exit 1
 fi
-echo "coverage of app/, geometry/, scene/: $figures"
+echo "coverage of app/, exact/, geometry/, scene/: $figures"

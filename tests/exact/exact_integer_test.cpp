@@ -1,4 +1,4 @@
-#include "app/exact_integer.h"
+#include "exact/exact_integer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/invariants.h"
+#include "exact/invariants.h"
 
 #include <gtest/gtest.h>
 

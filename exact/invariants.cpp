@@ -1,7 +1,7 @@
-#include "app/invariants.h"
+#include "exact/invariants.h"
 
-#include "app/exact_integer.h"
-#include "app/exact_number.h"
+#include "exact/exact_integer.h"
+#include "exact/exact_number.h"
 
 #include <algorithm>
 #include <cmath>

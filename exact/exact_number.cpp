@@ -1,4 +1,4 @@
-#include "app/exact_number.h"
+#include "exact/exact_number.h"
 
 #include <charconv>
 #include <cmath>
