@@ -7,6 +7,7 @@
 // record follows the exact decision instead of the rounding residue.
 #include "app/conic.h"
 #include "exact/invariants.h"
+#include "geometry/numbers.h"
 #include "scene/curve.h"
 
 #include <cmath>
@@ -15,12 +16,6 @@
 #include <utility>
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
-
-float toFloat(double value) {
-    return static_cast<float>(value);
-}
 
 int signOf(long double value) {
     return (value > 0) - (value < 0);
@@ -186,8 +181,7 @@ Outcome Reduction::reduceCentral() {
     const double a11 = c.a11, a12 = c.a12, a22 = c.a22, a13 = c.a13, a23 = c.a23, a33 = c.a33;
     const int detSign = invariants.quadraticDetSign;
     // A float det that overflowed, lost digits below the normal range or took the wrong sign
-    // would move the
-    // centre; the exact value, which a double holds, takes its place then.
+    // would move the centre; the exact value, which a double holds, takes its place then.
     const float floatDet = toFloat(a11 * a22 - a12 * a12);
     const double det = std::isnormal(floatDet) && signOf(floatDet) == detSign
                            ? static_cast<double>(floatDet)

@@ -1,15 +1,12 @@
 #include "scene/curve.h"
 
+#include "geometry/numbers.h"
+
 #include <cmath>
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kE = 2.718281828459045;
-
-float toFloat(double value) {
-    return static_cast<float>(value);
-}
 
 Point planePoint(float x, float y) {
     Point p;

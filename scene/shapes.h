@@ -2,6 +2,9 @@
 
 #include "geometry/point.h"
 
+// The color in which the curve itself is traced (red); the frame axes use other codes.
+constexpr ColorCode kCurveColor = 0;
+
 // Drawable records of the scene; each is drawn in its own color, not in the colors of the
 // points inside it.
 struct Segment {

@@ -5,12 +5,6 @@
 
 #include <cstdio>
 
-namespace {
-
-constexpr ColorCode kCurveColor = 0; // red
-
-} // namespace
-
 // Segments of the curve come before the frame axes; straight curve lines come after them,
 // so that a curve line lying on an axis is drawn over it and stays visible.
 void Conic::traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matrix translation) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "scene/shapes.h"
-#include "viewer/palette.h"
 
 #include <cmath>
 #include <vector>

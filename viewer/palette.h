@@ -4,9 +4,6 @@
 
 #include <optional>
 
-// The color in which the curve itself is traced.
-constexpr ColorCode kCurveColor = 0;
-
 struct Rgb {
     float red;
     float green;

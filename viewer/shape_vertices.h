@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/numbers.h"
 #include "scene/shapes.h"
 
 #include <cmath>
@@ -23,8 +24,6 @@ inline LineEnds lineEnds(const Line& line, float reach) {
     return LineEnds{offsetPoint(line.point, line.direction, reach),
                     offsetPoint(line.point, line.direction, -double(reach))};
 }
-
-constexpr double kPi = 3.141592653589793;
 
 // A circle is drawn as a closed loop through this many vertices.
 constexpr int kCircleVertices = 100;
