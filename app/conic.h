@@ -2,6 +2,8 @@
 
 #include "geometry/matrica"
 
+struct CurveShapes;
+
 // The code of the reduced curve, handed from the reduction to the curve tracing.
 using CurveKind = int;
 
@@ -33,6 +35,10 @@ struct Conic {
     // Appends the canonical curve of the given kind and the axes of the four coordinate
     // frames to the scene, and prints the frame legends.
     void traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matrix translation);
+    // The same with the curve already sampled from this record (sampleCurve in scene/), for a
+    // caller that has sampled it to check it first.
+    void traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matrix translation,
+                    const CurveShapes& curve);
 };
 
 // Prompts for the six coefficients and reads them from standard input. A coefficient that

@@ -325,10 +325,15 @@ int Conic::reduceConic() {
     }
     // Coefficients near the ends of the float range can overflow on the way; such a curve
     // cannot be drawn, and nothing of it enters the scene.
-    if (!isFiniteRecord(*this) || !isFinite(sampleCurve(*this, outcome.kind)) ||
-        !isFiniteMatrix(reduction.translation) || !isFiniteMatrix(reduction.rotation)) {
+    if (!isFiniteRecord(*this) || !isFiniteMatrix(reduction.translation) ||
+        !isFiniteMatrix(reduction.rotation)) {
         return 1;
     }
-    traceCurve(outcome.kind, reduction.reflection, reduction.rotation, reduction.translation);
+    const CurveShapes curve = sampleCurve(*this, outcome.kind);
+    if (!isFinite(curve)) {
+        return 1;
+    }
+    traceCurve(outcome.kind, reduction.reflection, reduction.rotation, reduction.translation,
+               curve);
     return 0;
 }

@@ -129,10 +129,6 @@ void sampleDoubleLine(const Conic& c, CurveShapes& shapes) {
     shapes.lines.push_back(lineThrough(planePoint(0.0f, y), planePoint(1.0f, 0.0f)));
 }
 
-bool isFinitePoint(const Point& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
-}
-
 } // namespace
 
 SemiAxes semiAxes(const Conic& c) {
@@ -168,14 +164,18 @@ CurveShapes sampleCurve(const Conic& canonical, CurveKind kind) {
     return shapes;
 }
 
+bool isFinite(const Point& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
+
 bool isFinite(const CurveShapes& shapes) {
     for (const Segment& s : shapes.segments) {
-        if (!isFinitePoint(s.a) || !isFinitePoint(s.b)) {
+        if (!isFinite(s.a) || !isFinite(s.b)) {
             return false;
         }
     }
     for (const Line& l : shapes.lines) {
-        if (!isFinitePoint(l.point) || !isFinitePoint(l.direction)) {
+        if (!isFinite(l.point) || !isFinite(l.direction)) {
             return false;
         }
     }

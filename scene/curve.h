@@ -24,5 +24,6 @@ SemiAxes semiAxes(const Conic& canonical);
 // A kind outside 1..6 gives no shapes.
 CurveShapes sampleCurve(const Conic& canonical, CurveKind kind);
 
-// True when every coordinate of every shape is a finite number.
+// True when every coordinate of the point, or of every shape, is a finite number.
+bool isFinite(const Point& p);
 bool isFinite(const CurveShapes& shapes);

@@ -7,8 +7,8 @@
 
 // Segments of the curve come before the frame axes; straight curve lines come after them,
 // so that a curve line lying on an axis is drawn over it and stays visible.
-void Conic::traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matrix translation) {
-    const CurveShapes curve = sampleCurve(*this, kind);
+void Conic::traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matrix translation,
+                       const CurveShapes& curve) {
     if (kind == Ellipse) {
         const SemiAxes axes = semiAxes(*this);
         std::printf("Brojevi %f i %f", static_cast<double>(axes.a), static_cast<double>(axes.b));
@@ -20,4 +20,8 @@ void Conic::traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matri
     for (const Line& l : curve.lines) {
         addLine(l, kCurveColor);
     }
+}
+
+void Conic::traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matrix translation) {
+    traceCurve(kind, reflection, rotation, translation, sampleCurve(*this, kind));
 }

@@ -1,5 +1,6 @@
 #include "app/conic.h"
 #include "scene/scene.h"
+#include "scene_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -39,22 +40,6 @@ class ReduceTest : public ::testing::Test {
         return {result, testing::internal::GetCapturedStdout()};
     }
 };
-
-bool sceneIsFinite() {
-    for (const Segment& s : sceneSegments) {
-        if (!std::isfinite(s.a.x) || !std::isfinite(s.a.y) || !std::isfinite(s.b.x) ||
-            !std::isfinite(s.b.y)) {
-            return false;
-        }
-    }
-    for (const Line& l : sceneLines) {
-        if (!std::isfinite(l.point.x) || !std::isfinite(l.point.y) ||
-            !std::isfinite(l.direction.x) || !std::isfinite(l.direction.y)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 TEST_F(ReduceTest, NonFiniteCoefficientsAreEchoedButNeverTraced) {
     for (const char* bad : {"nan", "inf", "-inf", "1e39"}) {

@@ -2,6 +2,7 @@
 
 #include "app/conic.h"
 #include "scene/scene.h"
+#include "scene_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -36,24 +37,6 @@ const char* const kLastLegend = "Ljubicasta je x-osa,a svetloplavo y.\n";
 bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-bool finite(const Point& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
-}
-
-bool sceneIsFinite() {
-    for (const Segment& s : sceneSegments) {
-        if (!finite(s.a) || !finite(s.b)) {
-            return false;
-        }
-    }
-    for (const Line& l : sceneLines) {
-        if (!finite(l.point) || !finite(l.direction)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::vector<Line> redLines() {

@@ -1,28 +1,9 @@
 #include "console_check.h"
 
 #include "scene/scene.h"
-
-#include <cmath>
+#include "scene_checks.h"
 
 namespace {
-
-bool isFinite(const Point& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
-}
-
-bool sceneIsFinite() {
-    for (const Segment& s : sceneSegments) {
-        if (!isFinite(s.a) || !isFinite(s.b)) {
-            return false;
-        }
-    }
-    for (const Line& l : sceneLines) {
-        if (!isFinite(l.point) || !isFinite(l.direction)) {
-            return false;
-        }
-    }
-    return isFinite(boxMin) && isFinite(boxMax);
-}
 
 // Only segments widen the box from (1024, 700) - (0, 0).
 bool boxIsInitial() {
