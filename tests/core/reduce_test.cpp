@@ -116,4 +116,15 @@ TEST_F(ReduceTest, ARotatedEllipseHasItsFramesWhereTheReductionPutThem) {
     EXPECT_NEAR(sceneLines[6].point.y, 1.0f, 1e-5);
 }
 
+// -X^2 + 2XY - 2Y^2 + 3X + 8Y + 3 = 0: centre (7, 5.5), free term 35.5, tan 2phi = 2. The sine
+// and cosine of phi are stored as floats before the turned coefficients are formed from them;
+// worked out that way, the exchanged a11 and a22 are -2.6180339 and -0.38196602 and the
+// semi-axes print as below (with the sine left in double the last digit would be 1).
+TEST_F(ReduceTest, TheTurnUsesTheSineAndCosineAsStoredFloats) {
+    Conic c = typed("-1", "2", "-2", "3", "8", "3");
+    const Reduced run = reduce(c);
+    ASSERT_EQ(run.result, 0);
+    EXPECT_NE(run.output.find("Brojevi 3.682363 i 9.640550"), std::string::npos) << run.output;
+}
+
 } // namespace

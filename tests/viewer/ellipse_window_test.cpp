@@ -84,6 +84,11 @@ TEST_F(EllipseWindowTest, OpensCentredOnCreamWithTheAxesCrossingAtTheCentre) {
     EXPECT_NEAR(cyan.centreX(), kCentreX, 1);
     EXPECT_EQ(cyan.minY, 0);
     EXPECT_EQ(cyan.maxY, 699);
+
+    // The curve is drawn over the axes: where they cross the outline (at its left and right,
+    // top and bottom ends) the pixels stay red.
+    EXPECT_GE(countInRow(initial, magenta.minY, kRed), 2);
+    EXPECT_GE(countInColumn(initial, cyan.minX, kRed), 2);
 }
 
 // The near-plane point under the cursor follows it; the plane, four times farther, moves a
