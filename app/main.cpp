@@ -1,7 +1,11 @@
+#include "app/command_line.h"
 #include "app/conic.h"
 #include "viewer/viewer.h"
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = answerCommandLine(argc, argv)) {
+        return *status;
+    }
     Conic conic;
     readConic(conic);
     if (conic.reduceConic() == 0) {

@@ -20,9 +20,9 @@ cmake --build "$build" -j "$(nproc)" >/dev/null
 lcov_options=(--quiet --rc lcov_branch_coverage=1 --rc geninfo_no_exception_branch=1)
 lcov "${lcov_options[@]}" --zerocounters --directory "$build"
 : >"$build/ctest.log"
-# The console side: every unit test, and the console transcripts of the real binary (the
-# other end-to-end tests need a display). The figures are measured even when a test fails;
-# the failure still fails the script.
+# The console side: every unit test, and the console transcripts and options of the real
+# binary (the other end-to-end tests need a display). The figures are measured even when a
+# test fails; the failure still fails the script.
 tests_status=0
 run_ctest() {
     (cd "$build" && ctest --timeout 300 -j "$(nproc)" "$@") >>"$build/ctest.log" 2>&1 ||
@@ -30,7 +30,7 @@ run_ctest() {
 }
 unset DISPLAY
 run_ctest -L unit
-run_ctest -L e2e -R 'Transcript\.'
+run_ctest -L e2e -R 'Transcript\.|CommandLine\.'
 if [[ $tests_status -ne 0 ]]; then
     grep -E 'tests passed|\((Failed|Timeout|Not Run)\)|\*\*\*' "$build/ctest.log" || true
 fi

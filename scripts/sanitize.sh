@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every test with clang under AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer, in build-san/, and runs the console side there: every unit test
-# and the console transcripts of the real binary (the other end-to-end tests need a display).
+# and the console transcripts and options of the real binary (the other end-to-end tests
+# need a display).
 # Any sanitizer report fails the run: a report aborts its process, and each one is also
 # written to a log file that this script looks for, so that a report from a konika process
 # whose exit status a test does not examine is not missed either.
@@ -38,7 +39,7 @@ if [[ $# -gt 0 ]]; then
     run_ctest "$@"
 else
     run_ctest -L unit
-    run_ctest -L e2e -R 'Transcript\.'
+    run_ctest -L e2e -R 'Transcript\.|CommandLine\.'
 fi
 if [[ $status -ne 0 ]]; then
     cat "$log"

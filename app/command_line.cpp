@@ -1,0 +1,67 @@
+#include "app/command_line.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char kUsage[] =
+    "Upotreba: konika [-h | --help | --version] [opcije GLUT-a]\n"
+    "\n"
+    "konika svodi krivu drugog reda na kanonski oblik i crta je. Pita za sest\n"
+    "koeficijenata jednacine a*X^2 + b*XY + c*Y^2 + d*X + e*Y + f = 0\n"
+    "(uz X^2, XY, Y^2, X, Y i slobodan clan), ispisuje svaki korak svodjenja\n"
+    "(translacija, rotacija, zamena osa) i zatim u prozoru crta kanonsku krivu\n"
+    "i koordinatne sisteme svodjenja.\n"
+    "\n"
+    "Opcije:\n"
+    "  -h, --help    ispisuje ovo uputstvo\n"
+    "  --version     ispisuje verziju\n"
+    "Ostali argumenti idu GLUT-u (na primer -display ili -geometry).\n"
+    "\n"
+    "Mis u prozoru:\n"
+    "  levo dugme, prevlacenje           pomera sliku\n"
+    "  desno dugme, prevlacenje          okrece sliku\n"
+    "  srednje dugme ili levo i desno    nadole smanjuje, nagore uvecava sliku\n"
+    "  tockic                            uvecava i smanjuje za jedan korak\n"
+    "  promena velicine prozora          vraca prvi prikaz\n"
+    "\n"
+    "Tasteri u prozoru:\n"
+    "  Esc, q        zatvara prozor i zavrsava program\n"
+    "  r, Home       vraca prvi prikaz\n"
+    "  +, =, -       uvecava (+, =) ili smanjuje (-) za jedan korak; i + i -\n"
+    "                sa numericke tastature\n"
+    "  strelice      pomeraju sliku za desetinu vidljive sirine ili visine\n"
+    "  s             cuva sliku prozora u tekucem direktorijumu, u datoteci\n"
+    "                konika-YYYYMMDD-HHMMSS.png (datum i vreme)\n"
+    "  g             prikazuje ili skriva elemente krive: ime, zize, temena,\n"
+    "                ekscentricitet, direktrise, asimptote (ispisuje ih i u konzoli)\n"
+    "  m             prikazuje ili skriva mrezu kanonskog sistema sa brojevima\n"
+    "  h             prikazuje ili skriva spisak tastera u prozoru\n"
+    "\n"
+    "Vise u uputstvu: man konika\n";
+
+const char kVersion[] = "konika " KONIKA_VERSION "\n";
+
+// A failed write (a full disk, a closed pipe) must not end with status 0.
+int print(const char* text) {
+    if (std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fputs("konika: ispis na standardni izlaz nije uspeo\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> answerCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            return print(kUsage);
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            return print(kVersion);
+        }
+    }
+    return std::nullopt;
+}

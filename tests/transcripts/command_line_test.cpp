@@ -1,0 +1,69 @@
+// The program's own options, run on the real binary without a display: each answers on
+// standard output and ends with status 0 before the first prompt, so GLUT never starts
+// (it would fail to open a display and say so on standard error). KONIKA_BINARY and
+// KONIKA_VERSION are set by the build.
+
+#include "child_process.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <chrono>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const std::string kEllipse = "1\n0\n4\n0\n0\n-4\n";
+
+struct Answer {
+    std::string output;
+    std::string errors;
+};
+
+// Runs konika with the arguments, the ellipse on its input, and expects status 0.
+Answer runKonika(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{KONIKA_BINARY};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    ChildProcess run(argv, {{"DISPLAY"}, kEllipse});
+    const std::optional<int> status = run.waitForExit(std::chrono::seconds(10));
+    EXPECT_TRUE(status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+        << "status " << (status ? *status : -1);
+    return {run.output(), run.errors()};
+}
+
+TEST(CommandLine, VersionPrintsTheProjectVersion) {
+    const Answer answer = runKonika({"--version"});
+    EXPECT_EQ(answer.output, "konika " KONIKA_VERSION "\n");
+    EXPECT_EQ(answer.errors, "");
+}
+
+// The usage is Serbian like the rest of the program: plain ASCII, no diacritics, and it
+// fits a terminal of 80 columns.
+TEST(CommandLine, HelpPrintsTheUsageInsteadOfThePrompts) {
+    const Answer answer = runKonika({"-geometry", "300x200", "--help"});
+    EXPECT_EQ(answer.output.rfind("Upotreba: konika", 0), 0u) << answer.output;
+    EXPECT_EQ(answer.output.find("Unesite"), std::string::npos);
+    EXPECT_NE(answer.output.find("man konika"), std::string::npos);
+    EXPECT_EQ(answer.errors, "");
+
+    std::istringstream lines(answer.output);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LT(line.size(), 80u) << line;
+        for (const char c : line) {
+            EXPECT_TRUE(c >= ' ' && c <= '~') << "not plain ASCII: " << line;
+        }
+    }
+}
+
+// A failed write is not reported as success.
+TEST(CommandLine, VersionThatCannotBeWrittenEndsWithAnError) {
+    ChildProcess run({"/bin/sh", "-c", "exec \"$0\" --version >/dev/full", KONIKA_BINARY}, {});
+    const std::optional<int> status = run.waitForExit(std::chrono::seconds(10));
+    ASSERT_TRUE(status && WIFEXITED(*status));
+    EXPECT_EQ(WEXITSTATUS(*status), 1);
+    EXPECT_NE(run.errors(), "");
+}
+
+} // namespace
