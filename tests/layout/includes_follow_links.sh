@@ -9,7 +9,7 @@ root=$1
 library_of() {
     case $1 in
     app/conic.h) echo konika_conic ;;
-    app/main.cpp) echo konika ;;
+    app/main.cpp | app/command_line.*) echo konika ;;
     app/*) echo konika_app ;;
     exact/*) echo konika_exact ;;
     geometry/*) echo konika_geometry ;;
