@@ -27,7 +27,9 @@ depends=$(dpkg-deb -f "$package" Depends)
 [[ $depends == *libopengl0* ]] || fail "Depends lacks libopengl0: $depends"
 [[ $depends == *"libc6 (>= "* ]] || fail "Depends was not computed from the binary: $depends"
 for library in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    path=$(ldconfig -p | awk -v lib="$library" '$1 == lib { print $NF; exit }')
+    # awk reads to the end: leaving early would end ldconfig by SIGPIPE, a failure here.
+    path=$(ldconfig -p |
+        awk -v lib="$library" '$1 == lib && path == "" { path = $NF } END { print path }')
     [[ -n $path ]] || fail "$library is not installed here"
     # Merged /usr: the package may list the library under /usr/lib or /lib.
     owner=$(dpkg -S "*/$(basename "$(dirname "$path")")/$library" | awk -F: 'NR == 1 { print $1 }')
