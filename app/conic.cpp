@@ -1,53 +1,144 @@
 #include "app/conic.h"
 
+#include "app/formatted.h"
+#include "app/typed_number.h"
+#include "app/word_reader.h"
+
 #include <cstdio>
+#include <optional>
+#include <string>
 
 namespace {
 
-// A coefficient that cannot be read is 0. The rest of the unreadable word is skipped, so
-// the next prompt reads the next word instead of failing on the same one again.
-float readCoefficient(const char* prompt) {
-    std::printf("%s", prompt);
-    float value = 0.0f;
-    if (std::scanf("%f", &value) == 1) {
-        return value;
-    }
-    const int skipped = std::scanf("%*[^ \t\r\n]");
-    static_cast<void>(skipped);
-    return 0.0f;
+const char* const kPrompts[] = {"Unesite koeficijent uz X^2\n", "Unesite koeficijent ux XY\n",
+                                "Unesite koeficijent ux Y^2\n", "Unesite koeficijent ux X\n",
+                                "Unesite koeficijent ux Y\n",   "Unesite slobodan clan\n"};
+
+const char* const kEndOfInput = "Unos je zavrsen pre nego sto je uneto svih sest brojeva.\n";
+const char* const kTooManyUnreadable = "Unos se prekida: 100 reci zaredom nisu brojevi.\n";
+
+// After so many unreadable words in a row the input is taken for something else than typed
+// numbers (a binary file, an endless stream), and the reading stops.
+constexpr int kMostUnreadableInARow = 100;
+
+// How much of a refused word is quoted.
+constexpr std::size_t kQuotedLength = 40;
+
+// The lines about the input reach the console at once, in order with what follows them.
+void printFlushed(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fflush(stdout);
 }
 
-// Positive values carry an explicit "+", negative ones the minus sign of the number format;
-// a zero (or NaN) prints nothing.
-void printSignedTerm(double value, const char* positiveFormat, const char* negativeFormat) {
-    if (value > 0) {
-        std::printf(positiveFormat, value);
-    } else if (value < 0) {
-        std::printf(negativeFormat, value);
+// The word may be any bytes: only printable ASCII is shown as typed, anything else as '?'.
+std::string quoted(const std::string& word) {
+    std::string text = "\"";
+    for (std::size_t i = 0; i < word.size() && i < kQuotedLength; ++i) {
+        const unsigned char c = static_cast<unsigned char>(word[i]);
+        text += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
     }
+    return text + (word.size() > kQuotedLength ? "...\"" : "\"");
+}
+
+std::string refusal(const std::string& word, WordMeaning meaning) {
+    return quoted(word) +
+           (meaning == WordMeaning::TooLarge ? " je prevelik broj.\n" : " nije broj.\n");
+}
+
+enum class Reading { Number, EndOfInput, TooManyUnreadable };
+
+// Asks for one coefficient until a word is a number; a refused word is named and the same
+// prompt comes again.
+class CoefficientReader {
+  public:
+    explicit CoefficientReader(TextSource& source) : words_(source) {}
+
+    Reading read(const char* prompt, float& value) {
+        std::printf("%s", prompt);
+        for (;;) {
+            const std::optional<Word> word = words_.next();
+            if (!word) {
+                return Reading::EndOfInput;
+            }
+            // The rest of a word too long to be a number was refused with its start.
+            const TypedNumber typed = word->continued
+                                          ? TypedNumber{WordMeaning::NotANumber, 0.0f}
+                                          : readTypedNumber(word->text);
+            if (typed.meaning == WordMeaning::Number) {
+                unreadableInARow_ = 0;
+                value = typed.value;
+                return Reading::Number;
+            }
+            if (!word->continued) {
+                printFlushed(refusal(word->text, typed.meaning));
+            }
+            if (++unreadableInARow_ == kMostUnreadableInARow) {
+                return Reading::TooManyUnreadable;
+            }
+            if (!word->continued) {
+                std::printf("%s", prompt);
+            }
+        }
+    }
+
+  private:
+    WordReader words_;
+    int unreadableInARow_ = 0;
+};
+
+// Positive values carry an explicit "+", negative ones the minus sign of the number format;
+// a zero (or NaN) gives nothing.
+std::string signedTerm(double value, const char* positiveFormat, const char* negativeFormat) {
+    if (value > 0) {
+        return formatted(positiveFormat, value);
+    }
+    if (value < 0) {
+        return formatted(negativeFormat, value);
+    }
+    return "";
 }
 
 } // namespace
 
-void readConic(Conic& conic) {
-    conic.a11 = readCoefficient("Unesite koeficijent uz X^2\n");
-    conic.a12 = static_cast<float>(readCoefficient("Unesite koeficijent ux XY\n") * 0.5);
-    conic.a22 = readCoefficient("Unesite koeficijent ux Y^2\n");
-    conic.a13 = static_cast<float>(readCoefficient("Unesite koeficijent ux X\n") * 0.5);
-    conic.a23 = static_cast<float>(readCoefficient("Unesite koeficijent ux Y\n") * 0.5);
-    conic.a33 = readCoefficient("Unesite slobodan clan\n");
+bool readConic(Conic& conic, TextSource& source) {
+    CoefficientReader reader(source);
+    float typed[6] = {};
+    for (int i = 0; i < 6; ++i) {
+        const Reading reading = reader.read(kPrompts[i], typed[i]);
+        if (reading != Reading::Number) {
+            printFlushed(reading == Reading::EndOfInput ? kEndOfInput : kTooManyUnreadable);
+            return false;
+        }
+    }
+    conic.a11 = typed[0];
+    conic.a12 = static_cast<float>(typed[1] * 0.5);
+    conic.a22 = typed[2];
+    conic.a13 = static_cast<float>(typed[3] * 0.5);
+    conic.a23 = static_cast<float>(typed[4] * 0.5);
+    conic.a33 = typed[5];
+    return true;
+}
+
+bool readConic(Conic& conic) {
+    FileSource console(stdin);
+    return readConic(conic, console);
+}
+
+std::string equationLine(const Conic& conic) {
+    std::string line;
+    // The X^2 term never has a "+"; it is printed whenever a11 is not zero, NaN included.
+    if (conic.a11 != 0.0f) {
+        line += formatted("%5.2f*X^2 ", static_cast<double>(conic.a11));
+    }
+    line += signedTerm(2.0 * conic.a12, "+%5.2f*X*Y ", "%5.2f*X*Y ");
+    line += signedTerm(conic.a22, "+%5.2f*Y^2 ", "%5.2f*Y^2 ");
+    line += signedTerm(2.0 * conic.a13, "+%5.2f*X ", "%5.2f*X ");
+    line += signedTerm(2.0 * conic.a23, "+%5.2f*Y ", "%5.2f*Y ");
+    // A positive free term gets five decimals, a negative one two.
+    line += signedTerm(conic.a33, "+%7.5f ", "%5.2f ");
+    return line + "\n";
 }
 
 void printConic(const Conic& conic) {
-    // The X^2 term never has a "+"; it is printed whenever a11 is not zero, NaN included.
-    if (conic.a11 != 0.0f) {
-        std::printf("%5.2f*X^2 ", static_cast<double>(conic.a11));
-    }
-    printSignedTerm(2.0 * conic.a12, "+%5.2f*X*Y ", "%5.2f*X*Y ");
-    printSignedTerm(conic.a22, "+%5.2f*Y^2 ", "%5.2f*Y^2 ");
-    printSignedTerm(2.0 * conic.a13, "+%5.2f*X ", "%5.2f*X ");
-    printSignedTerm(2.0 * conic.a23, "+%5.2f*Y ", "%5.2f*Y ");
-    // A positive free term gets five decimals, a negative one two.
-    printSignedTerm(conic.a33, "+%7.5f ", "%5.2f ");
-    std::printf("\n");
+    std::fputs(equationLine(conic).c_str(), stdout);
 }

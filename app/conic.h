@@ -2,7 +2,10 @@
 
 #include "geometry/matrica"
 
+#include <string>
+
 struct CurveShapes;
+class TextSource;
 
 // The code of the reduced curve, handed from the reduction to the curve tracing.
 using CurveKind = int;
@@ -41,9 +44,15 @@ struct Conic {
                     const CurveShapes& curve);
 };
 
-// Prompts for the six coefficients and reads them from standard input. A coefficient that
-// cannot be read stays 0.
-void readConic(Conic& conic);
+// Prompts on standard output for the six coefficients and reads them from the text. A word
+// that is not a number is named and its prompt comes again. Returns false, with the reason
+// printed and the record untouched, when the text ends before six numbers, or when it does
+// not look like typed numbers at all.
+bool readConic(Conic& conic, TextSource& text);
+// The same from standard input.
+bool readConic(Conic& conic);
 
-// Prints the equation as one line, with the X*Y, X and Y coefficients doubled back.
+// The equation as one line, with the X*Y, X and Y coefficients doubled back.
+std::string equationLine(const Conic& conic);
+// Prints that line.
 void printConic(const Conic& conic);

@@ -6,6 +6,7 @@
 // such a sign says that a value is zero (or has the other sign), the value stored in the
 // record follows the exact decision instead of the rounding residue.
 #include "app/conic.h"
+#include "app/formatted.h"
 #include "exact/invariants.h"
 #include "geometry/numbers.h"
 #include "scene/curve.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string>
 #include <utility>
 
 namespace {
@@ -50,12 +52,20 @@ constexpr Outcome traced(CurveKind kind) {
 constexpr Outcome kNoPicture = {0, 1};
 constexpr Outcome kSinglePoint = {0, 0}; // the viewer opens on an empty scene
 
+// The steps are written down first and shown only once all their numbers are known to be
+// finite: a step that overflows the floats is not shown half done.
 struct Reduction {
     Conic& c;
     const ConicInvariants& invariants;
     Matrix translation;
     Matrix rotation;
     Matrix reflection;
+    std::string steps = "";
+
+    template <typename... Numbers> void print(const char* format, Numbers... numbers) {
+        steps += formatted(format, numbers...);
+    }
+    void echo() { steps += equationLine(c); }
 
     Outcome reduceCentral();
     Outcome reduceNonCentral();
@@ -105,18 +115,17 @@ void Reduction::rotateAxes(bool central) {
     const double s = toFloat(std::sin(static_cast<double>(phi)));
     const double co = toFloat(std::cos(static_cast<double>(phi)));
 
-    std::printf("<=> (rotacija za ugao %5.2f)\n", deg);
-    std::printf("(%5.2f*(cos%5.2f )^2+%5.2f*cos%5.2f*sin%5.2f+%5.2f*(sin %5.2f)^2)*X'^2\n", a11,
+    print("<=> (rotacija za ugao %5.2f)\n", deg);
+    print("(%5.2f*(cos%5.2f )^2+%5.2f*cos%5.2f*sin%5.2f+%5.2f*(sin %5.2f)^2)*X'^2\n", a11,
                 deg, 2 * a12, deg, deg, a22, deg);
-    std::printf(central
-                    ? "(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n"
-                    : "+(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n",
-                a11, deg, 2 * a12, deg, deg, a22, deg);
+    print(central ? "(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n"
+                  : "+(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n",
+          a11, deg, 2 * a12, deg, deg, a22, deg);
     if (!central) {
-        std::printf("+(%5.2f*cos%5.2f+%5.2f*sin%5.2f)*X' ", 2 * a13, deg, 2 * a23, deg);
-        std::printf("+(%5.2f*cos%5.2f-%5.2f*sin%5.2f)*Y' \n", 2 * a23, deg, 2 * a13, deg);
+        print("+(%5.2f*cos%5.2f+%5.2f*sin%5.2f)*X' ", 2 * a13, deg, 2 * a23, deg);
+        print("+(%5.2f*cos%5.2f-%5.2f*sin%5.2f)*Y' \n", 2 * a23, deg, 2 * a13, deg);
     }
-    std::printf("+%5.2f\n", c.a33);
+    print("+%5.2f\n", c.a33);
 
     c.a12 = 0.0f;
     c.a11 = toFloat(a11 * co * co + 2 * a12 * s * co + a22 * s * s);
@@ -128,7 +137,7 @@ void Reduction::rotateAxes(bool central) {
         fixNullAxisTerm(a11, a12, co, s);
     }
     rotation = rotationMatrix(phi);
-    printConic(c);
+    echo();
 }
 
 void Reduction::fixRotatedEigenvalues(bool larger11) {
@@ -161,8 +170,8 @@ void Reduction::exchangeAxes() {
     std::swap(c.a11, c.a22);
     std::swap(c.a13, c.a23);
     reflection = reflectionMatrix();
-    std::printf("<=>(Potrebno je izvrsiti refleksiju)\n");
-    printConic(c);
+    steps += "<=>(Potrebno je izvrsiti refleksiju)\n";
+    echo();
 }
 
 // Moves the origin to (x0, y0), remembers the move and echoes the new equation. The move is
@@ -174,7 +183,7 @@ void Reduction::moveOrigin(float x0, float y0) {
     origin.x = x0;
     origin.y = y0;
     translation = translationMatrix(transformPoint(rotation, origin));
-    printConic(c);
+    echo();
 }
 
 Outcome Reduction::reduceCentral() {
@@ -188,11 +197,16 @@ Outcome Reduction::reduceCentral() {
                            : static_cast<double>(invariants.quadraticDet);
     const float x0 = toFloat((a23 * a12 - a13 * a22) / det);
     const float y0 = toFloat((a13 * a12 - a23 * a11) / det);
-    std::printf("<=>(translacija za vektor(%5.2f,%5.2f))\n", x0, y0);
-    std::printf(" %5.2f*(X'+%5.2f)^2", a11, x0);
-    std::printf("+%5.2f*(X'+%5.2f)*(Y' +%5.2f)\n", 2 * a12, x0, y0);
-    std::printf("+%5.2f*(Y'+%5.2f)^2", a22, y0);
-    std::printf("+%5.2f\n", a33);
+    print("<=>(translacija za vektor(%5.2f,%5.2f))\n", x0, y0);
+    print(" %5.2f*(X'+%5.2f)^2", a11, x0);
+    print("+%5.2f*(X'+%5.2f)*(Y' +%5.2f)\n", 2 * a12, x0, y0);
+    print("+%5.2f*(Y'+%5.2f)^2", a22, y0);
+    // The linear terms too, so that the line is the whole equation in X' and Y'; a curve
+    // centred at the origin has none.
+    if (a13 != 0 || a23 != 0) {
+        print("+%5.2f*(X'+%5.2f)+%5.2f*(Y'+%5.2f)", 2 * a13, x0, 2 * a23, y0);
+    }
+    print("+%5.2f\n", a33);
 
     // The value of the left-hand side at the centre, term by term; it equals Delta / delta.
     const float t1 = toFloat(a11 * x0 * x0);
@@ -219,7 +233,7 @@ Outcome Reduction::reduceCentral() {
         return kSinglePoint;
     }
     if (invariants.traceSign * invariants.fullDetSign > 0) {
-        std::printf("Resenje je imaginarna kriva.\n");
+        steps += "Resenje je imaginarna kriva.\n";
         return kNoPicture;
     }
     if (c.a22 < c.a11) {
@@ -234,10 +248,10 @@ Outcome Reduction::reduceParabolaAlongY() {
     const double a11 = c.a11, a13 = c.a13, a23 = c.a23, a33 = c.a33;
     const float x0 = toFloat(-a13 / a11);
     const float y0 = toFloat((a13 * a13 - a11 * a33) / (2.0 * a11 * a23));
-    std::printf("%5.2f*(X' +%5.2f)^2", a11, x0);
-    std::printf("+%5.2f*(X' + %5.2f)\n", 2 * a13, x0);
-    std::printf("+%5.2f*(Y' + %5.2f)", 2 * a23, y0);
-    std::printf("+%5.2f\n", a33);
+    print("%5.2f*(X' +%5.2f)^2", a11, x0);
+    print("+%5.2f*(X' + %5.2f)\n", 2 * a13, x0);
+    print("+%5.2f*(Y' + %5.2f)", 2 * a23, y0);
+    print("+%5.2f\n", a33);
     // The new X coefficient and free term vanish by the choice of the vertex.
     c.a13 = 0.0f;
     c.a33 = 0.0f;
@@ -252,11 +266,11 @@ Outcome Reduction::reduceParabolaAlongX() {
     const double a22 = c.a22, a13 = c.a13, a23 = c.a23, a33 = c.a33;
     const float x0 = toFloat((a23 * a23 - a33 * a22) / (a22 * 2 * a13));
     const float y0 = toFloat(-a23 / a22);
-    std::printf("<=>(translacija za vektor(%5.2f,%5.2f))\n", x0, y0);
-    std::printf("%5.2f*(Y' +%5.2f)^2", a22, y0);
-    std::printf("+%5.2f*(X' + %5.2f)\n", 2 * a13, x0);
-    std::printf("+%5.2f*(Y' + %5.2f)", 2 * a23, y0);
-    std::printf("+%5.2f\n", a33);
+    print("<=>(translacija za vektor(%5.2f,%5.2f))\n", x0, y0);
+    print("%5.2f*(Y' +%5.2f)^2", a22, y0);
+    print("+%5.2f*(X' + %5.2f)\n", 2 * a13, x0);
+    print("+%5.2f*(Y' + %5.2f)", 2 * a23, y0);
+    print("+%5.2f\n", a33);
     c.a23 = 0.0f;
     c.a33 = 0.0f;
     moveOrigin(x0, y0);
@@ -274,7 +288,7 @@ Outcome Reduction::reduceNonCentral() {
         }
         // a11 X^2 + 2 a13 X + a33 = 0: two lines parallel to the Y axis, one double line, or
         // no real point at all (K > 0).
-        std::printf(invariants.kSign > 0 ? "Resenje je prazan skup\n" : "Dve prave. \n");
+        steps += invariants.kSign > 0 ? "Resenje je prazan skup\n" : "Dve prave. \n";
         return kNoPicture;
     }
     if (c.a13 != 0.0f) {
@@ -282,7 +296,7 @@ Outcome Reduction::reduceNonCentral() {
     }
     // a22 Y^2 + 2 a23 Y + a33 = 0, whose discriminant a23^2 - a22 a33 is -K.
     if (invariants.kSign > 0) {
-        std::printf("Resenje je prazan skup\n");
+        steps += "Resenje je prazan skup\n";
         return kNoPicture;
     }
     return traced(invariants.kSign < 0 ? ParallelLines : DoubleLine);
@@ -304,6 +318,14 @@ bool isFiniteMatrix(Matrix m) {
     return true;
 }
 
+// Numbers beyond the float range, entered or met on the way to the picture: the equation has
+// been echoed, and nothing of the reduction is shown or traced.
+int tooLargeToReduce() {
+    std::fputs("Brojevi su preveliki za svodjenje na kanonski oblik.\n", stdout);
+    std::fflush(stdout);
+    return 1;
+}
+
 } // namespace
 
 int Conic::reduceConic() {
@@ -312,26 +334,27 @@ int Conic::reduceConic() {
         return 1;
     }
     printConic(*this);
-    // A coefficient that is not a number, or not finite, describes no curve to reduce.
     if (!isFiniteRecord(*this)) {
-        return 1;
+        return tooLargeToReduce();
     }
     const ConicInvariants invariants = conicInvariants(*this);
     Reduction reduction{*this, invariants, Matrix(), Matrix(), Matrix()};
     const Outcome outcome =
         invariants.quadraticDetSign != 0 ? reduction.reduceCentral() : reduction.reduceNonCentral();
-    if (outcome.kind == 0) {
-        return outcome.result;
-    }
-    // Coefficients near the ends of the float range can overflow on the way; such a curve
-    // cannot be drawn, and nothing of it enters the scene.
     if (!isFiniteRecord(*this) || !isFiniteMatrix(reduction.translation) ||
         !isFiniteMatrix(reduction.rotation)) {
-        return 1;
+        return tooLargeToReduce();
     }
-    const CurveShapes curve = sampleCurve(*this, outcome.kind);
-    if (!isFinite(curve)) {
-        return 1;
+    CurveShapes curve;
+    if (outcome.kind != 0) {
+        curve = sampleCurve(*this, outcome.kind);
+        if (!isFinite(curve)) {
+            return tooLargeToReduce();
+        }
+    }
+    std::fputs(reduction.steps.c_str(), stdout);
+    if (outcome.kind == 0) {
+        return outcome.result;
     }
     traceCurve(outcome.kind, reduction.reflection, reduction.rotation, reduction.translation,
                curve);

@@ -1,18 +1,16 @@
 #include "transcript_file.h"
 
+#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 namespace {
 
-// Every run starts with these six prompts, one for each coefficient.
-const char* const kPrompts = "Unesite koeficijent uz X^2\n"
-                             "Unesite koeficijent ux XY\n"
-                             "Unesite koeficijent ux Y^2\n"
-                             "Unesite koeficijent ux X\n"
-                             "Unesite koeficijent ux Y\n"
-                             "Unesite slobodan clan\n";
+// The prompts for the six coefficients, in order.
+const char* const kPrompts[] = {"Unesite koeficijent uz X^2\n", "Unesite koeficijent ux XY\n",
+                                "Unesite koeficijent ux Y^2\n", "Unesite koeficijent ux X\n",
+                                "Unesite koeficijent ux Y\n",   "Unesite slobodan clan\n"};
 
 // The legends of the four coordinate frames that follow every traced curve.
 const char* const kLegends = "Zeleno je x-osa, plavo y.\n"
@@ -54,6 +52,16 @@ class Parser {
             current_ = TranscriptCase{};
             current_.name = rest;
             inCase_ = true;
+        } else if (keyword == "repeat") {
+            std::istringstream fields(rest);
+            int count = 0;
+            std::string repeated;
+            if (!(fields >> count) || !std::getline(fields >> std::ws, repeated)) {
+                fail("expected 'repeat COUNT LINE'");
+            }
+            for (int i = 0; i < count; ++i) {
+                parseLine(repeated);
+            }
         } else if (keyword == "input") {
             std::istringstream words(rest);
             std::string word;
@@ -68,10 +76,12 @@ class Parser {
                 fail("expected 'input-line COUNT CHARACTER'");
             }
             current_.input += std::string(count, c) + "\n";
+        } else if (keyword == "input-text") {
+            current_.input += unescape(rest);
         } else if (line == "window" || line == "no-window") {
             current_.opensWindow = line == "window";
-        } else if (line == "prompts") {
-            current_.expectedOutput += kPrompts;
+        } else if (keyword == "prompts" || keyword == "prompt") {
+            addPrompts(keyword, rest);
         } else if (line == "legends") {
             current_.expectedOutput += kLegends;
         } else if (keyword == "out") {
@@ -86,19 +96,46 @@ class Parser {
         }
     }
 
+    // "prompt N": the N-th; "prompts": all six; "prompts N": the first N; "prompts M-N".
+    void addPrompts(const std::string& keyword, const std::string& range) {
+        int first = 1;
+        int last = 6;
+        if (keyword == "prompt") {
+            first = last = promptNumber(range);
+        } else if (range.size() == 3 && range[1] == '-') {
+            first = promptNumber(range.substr(0, 1));
+            last = promptNumber(range.substr(2));
+        } else if (!range.empty()) {
+            last = promptNumber(range);
+        }
+        for (int i = first; i <= last; ++i) {
+            current_.expectedOutput += kPrompts[i - 1];
+        }
+    }
+
+    int promptNumber(const std::string& text) {
+        if (text.size() != 1 || text[0] < '1' || text[0] > '6') {
+            fail("a prompt number is 1 to 6");
+        }
+        return text[0] - '0';
+    }
+
     std::string unescape(const std::string& text) {
         std::string result;
         for (size_t i = 0; i < text.size(); ++i) {
+            const char next = i + 1 < text.size() ? text[i + 1] : '\0';
             if (text[i] != '\\') {
                 result += text[i];
-            } else if (i + 1 < text.size() && text[i + 1] == 'n') {
-                result += '\n';
+            } else if (next == 'n' || next == 't' || next == '\\') {
+                result += next == 'n' ? '\n' : next == 't' ? '\t' : '\\';
                 ++i;
-            } else if (i + 1 < text.size() && text[i + 1] == '\\') {
-                result += '\\';
-                ++i;
+            } else if (next == 'x' && i + 3 < text.size() &&
+                       std::isxdigit(static_cast<unsigned char>(text[i + 2])) &&
+                       std::isxdigit(static_cast<unsigned char>(text[i + 3]))) {
+                result += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+                i += 3;
             } else {
-                fail("only \\n and \\\\ may follow a backslash");
+                fail("only n, t, \\ and xHH may follow a backslash");
             }
         }
         return result;

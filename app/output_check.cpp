@@ -1,0 +1,34 @@
+#include "app/output_check.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool outputWasClosed = false;
+
+void reportLostOutput() {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && !outputWasClosed) {
+        return;
+    }
+    std::fputs("konika: ispis na standardni izlaz nije uspeo\n", stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
+void checkStandardOutputAtExit() {
+    // A closed standard output would hand its number to the next file opened, the display
+    // connection, and the transcript would be written into that. /dev/null takes the number,
+    // and the loss is reported at exit.
+    if (fcntl(STDOUT_FILENO, F_GETFD) == -1 && errno == EBADF) {
+        outputWasClosed = true;
+        // open takes the lowest free number: 1, or 0 when standard input is closed too.
+        dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
+    }
+    std::atexit(reportLostOutput);
+}
