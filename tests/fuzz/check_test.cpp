@@ -56,12 +56,27 @@ const std::string kParabola = kPrompts +
                               "+ 1.00*Y^2 -4.00*X \n" +
                               kLegends;
 
-// A free term that overflows in the translation step; nothing is traced then.
-const std::string kOverflow = kPrompts + " 1.00*X^2 + 1.00*Y^2 +60.00*X \n"
-                                         "<=>(translacija za vektor(-30.00, 0.00))\n"
-                                         "  1.00*(X'+-30.00)^2+ 0.00*(X'+-30.00)*(Y' + 0.00)\n"
-                                         "+ 1.00*(Y'+ 0.00)^2+ 0.00\n"
-                                         " 1.00*X^2 + 1.00*Y^2  -inf \n";
+// A free term that overflows in the translation step: the echo and one line, no step.
+const std::string kTooLarge = "Brojevi su preveliki za svodjenje na kanonski oblik.\n";
+const std::string kOverflow =
+    kPrompts + " 1.00*X^2 + 1.00*Y^2 +300000000549775575777803994281145270272.00*X \n" + kTooLarge;
+
+// (x - 1)^2 - (y - 2)^2 = 1: the substitution shows the linear terms.
+const std::string kTranslatedSteps = " 1.00*X^2 -1.00*Y^2 -2.00*X + 4.00*Y -4.00 \n"
+                                     "<=>(translacija za vektor( 1.00, 2.00))\n"
+                                     "  1.00*(X'+ 1.00)^2+ 0.00*(X'+ 1.00)*(Y' + 2.00)\n"
+                                     "+-1.00*(Y'+ 2.00)^2+-2.00*(X'+ 1.00)+ 4.00*(Y'+ 2.00)+-4.00\n"
+                                     " 1.00*X^2 -1.00*Y^2 -1.00 \n";
+
+// "1 abc" and a 50-letter word, each asked for again; then the input ends.
+const std::string kRefused = "Unesite koeficijent uz X^2\n"
+                             "Unesite koeficijent ux XY\n"
+                             "\"abc\" nije broj.\n"
+                             "Unesite koeficijent ux XY\n"
+                             "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\" nije broj.\n"
+                             "Unesite koeficijent ux XY\n";
+const std::string kEndOfInput = "Unos je zavrsen pre nego sto je uneto svih sest brojeva.\n";
+const std::string kTooManyUnreadable = "Unos se prekida: 100 reci zaredom nisu brojevi.\n";
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
@@ -81,11 +96,17 @@ TEST(TranscriptCheck, PassesTheProgramsOwnOutput) {
     EXPECT_EQ(checkTranscript(kPrompts + kEllipseSteps + "Resenje je imaginarna kriva.\n", 1, false,
                               false),
               "");
-    // A coefficient that is not finite: the echo, and nothing after it.
-    EXPECT_EQ(checkTranscript(kPrompts + "  nan*X^2 + 1.00*Y^2 -1.00 \n", 1, false, false), "");
-    EXPECT_EQ(checkTranscript(kPrompts + " 1.00*X^2 +  inf*Y^2 +    inf \n", 1, false, false), "");
-    EXPECT_EQ(checkTranscript(kPrompts + "\n", 1, false, false), ""); // "0 nan 0 nan nan nan"
     EXPECT_EQ(checkTranscript(kOverflow, 1, false, false), "");
+    EXPECT_EQ(checkTranscript(kPrompts + kTranslatedSteps + kLegends, 0, true, false), "");
+    // Refused words, then a reading that stops before six numbers.
+    EXPECT_EQ(checkTranscript(kRefused + kEndOfInput, 1, false, false), "");
+    EXPECT_EQ(checkTranscript(kRefused.substr(0, kRefused.rfind("Unesite")) + kTooManyUnreadable,
+                              1, false, false),
+              "");
+    EXPECT_EQ(checkTranscript(kPrompts.substr(0, kPrompts.find("Unesite koeficijent ux Y^2")) +
+                                  kEndOfInput,
+                              1, false, false),
+              "");
 }
 
 TEST(TranscriptCheck, RejectsTextThatIsNotTheProgramsOwn) {
@@ -117,8 +138,23 @@ TEST(TranscriptCheck, RejectsTextThatIsNotTheProgramsOwn) {
     EXPECT_NE(checkTranscript(kPrompts + kEllipseSteps, 0, true, false), "");
     EXPECT_NE(checkTranscript(kEllipse, 0, true, false), "");
     EXPECT_NE(checkTranscript(kPrompts + kEllipseSteps + "Dve prave. \n", 0, false, false), "");
-    EXPECT_NE(checkTranscript(kPrompts + "  nan*X^2 \n+-1.00\n", 1, false, false), "");
+    EXPECT_NE(checkTranscript(kPrompts + "  nan*X^2 + 1.00*Y^2 -1.00 \n", 1, false, false), "");
     EXPECT_NE(checkTranscript(kOverflow + kLegends, 0, true, false), "");
+    EXPECT_NE(checkTranscript(kOverflow + "+-1.00\n", 1, false, false), "");
+    EXPECT_NE(checkTranscript(replaced(kOverflow, "+300", "+  inf*Y^2 +300"), 1, false, false),
+              "");
+    // A refused word not asked for again, quoted past 40 characters, an unknown reason, a
+    // reading that stops and goes on.
+    const std::string refusedBroken[] = {
+        replaced(kRefused, "nije broj.\nUnesite koeficijent ux XY\n\"x", "nije broj.\n\"x"),
+        replaced(kRefused, "xxx...", "xxxx..."),
+        replaced(kRefused, "nije broj", "nije ceo broj"),
+        kRefused + kEndOfInput + "Unesite koeficijent ux Y^2\n",
+    };
+    for (const std::string& text : refusedBroken) {
+        EXPECT_NE(checkTranscript(text + kEndOfInput, 1, false, false), "") << text;
+    }
+    EXPECT_NE(checkTranscript(kRefused + kEndOfInput, 0, true, false), "");
     EXPECT_NE(
         checkTranscript(kPrompts + "Ono sto ste uneli nije kriva drugog reda!\n", 1, false, false),
         "");

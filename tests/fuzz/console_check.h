@@ -12,10 +12,11 @@
 // eight frame axes) and every coordinate in it is finite.
 std::string checkScene(int result);
 
-// Every line is one of the program's own: the six prompts, equation lines, the lines of the
-// reduction steps, a closing message, the frame legends, with numbers in the program's
-// formats. When the first echo of the equation shows a number that is not finite, nothing
-// follows it; when a later step shows one (float overflow), nothing is traced. The legends close
+// Every line is one of the program's own: the six prompts, each asked again after a quoted
+// word that is not a number, equation lines, the lines of the reduction steps, a closing
+// message, the frame legends, with finite numbers in the program's formats. A reading that
+// stops before six numbers (the end of the input, too many unreadable words) and numbers that
+// overflow the floats (said right after the echo) end the run with result 1. The legends close
 // the output exactly when a curve was traced (traced), the first of them after the semi-axes when
 // it was an ellipse.
 std::string checkTranscript(const std::string& transcript, int result, bool traced, bool ellipse);

@@ -71,7 +71,6 @@ ConsoleRun runConsole(const std::string& input) {
     clearScene();
     RedirectedConsole console(input);
     Conic conic;
-    readConic(conic);
-    const int result = conic.reduceConic();
+    const int result = readConic(conic) ? conic.reduceConic() : 1;
     return {result, console.output()};
 }

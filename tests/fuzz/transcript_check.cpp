@@ -7,14 +7,16 @@
 
 namespace {
 
-const std::string kPrompts = "Unesite koeficijent uz X^2\n"
-                             "Unesite koeficijent ux XY\n"
-                             "Unesite koeficijent ux Y^2\n"
-                             "Unesite koeficijent ux X\n"
-                             "Unesite koeficijent ux Y\n"
-                             "Unesite slobodan clan\n";
+const char* const kPrompts[] = {"Unesite koeficijent uz X^2\n", "Unesite koeficijent ux XY\n",
+                                "Unesite koeficijent ux Y^2\n", "Unesite koeficijent ux X\n",
+                                "Unesite koeficijent ux Y\n",   "Unesite slobodan clan\n"};
+
+// The lines that end the reading before six numbers.
+const std::string kEndOfInput = "Unos je zavrsen pre nego sto je uneto svih sest brojeva.\n";
+const std::string kTooManyUnreadable = "Unos se prekida: 100 reci zaredom nisu brojevi.\n";
 
 const std::string kNotSecondOrder = "Ono sto ste uneli nije kriva drugog reda!";
+const std::string kTooLarge = "Brojevi su preveliki za svodjenje na kanonski oblik.";
 
 const char* const kMessages[] = {"Resenje je imaginarna kriva.", "Dve prave. ",
                                  "Resenje je prazan skup"};
@@ -31,14 +33,12 @@ const std::string kAny2 = "(?:" + kPositive2 + "|" + kNegative2 + ")";
 const std::string kPositive5 = "(?:[0-9]+\\.[0-9]{5})";
 const std::string kPositive6 = "(?:[0-9]+\\.[0-9]{6})";
 
-// "%5.2f" of an infinity or a NaN.
-const std::string kNonFinite2 = "(?:  inf| -inf|  nan| -nan)";
-
 // The lines of the reduction steps, as printed (several prints may make one line).
 const char* const kStepFormats[] = {
     "<=>(translacija za vektor(%5.2f,%5.2f))",
     " %5.2f*(X'+%5.2f)^2+%5.2f*(X'+%5.2f)*(Y' +%5.2f)",
     "+%5.2f*(Y'+%5.2f)^2+%5.2f",
+    "+%5.2f*(Y'+%5.2f)^2+%5.2f*(X'+%5.2f)+%5.2f*(Y'+%5.2f)+%5.2f",
     "<=> (rotacija za ugao %5.2f)",
     "(%5.2f*(cos%5.2f )^2+%5.2f*cos%5.2f*sin%5.2f+%5.2f*(sin %5.2f)^2)*X'^2",
     "(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2",
@@ -54,16 +54,14 @@ const char* const kStepFormats[] = {
 // No line of the program comes near this; the limit keeps the regex engine's recursion short.
 const std::size_t kLongestLine = 1000;
 
-// Whether the numbers of a line may be infinities and NaNs too.
-enum class Numbers { Finite, AnyFloat };
-
-// The format's literal text, with every "%5.2f" standing for a number.
-std::string patternOf(const std::string& format, Numbers numbers = Numbers::Finite) {
+// The format's literal text, with every "%5.2f" standing for a finite number: no line of the
+// program shows another.
+std::string patternOf(const std::string& format) {
     static const std::string kSpecial = ".^$|()[]{}*+?\\";
     std::string pattern;
     for (std::size_t i = 0; i < format.size(); ++i) {
         if (format.compare(i, 5, "%5.2f") == 0) {
-            pattern += numbers == Numbers::Finite ? kAny2 : "(?:" + kAny2 + "|" + kNonFinite2 + ")";
+            pattern += kAny2;
             i += 4;
         } else if (format.compare(i, 2, "%f") == 0) {
             pattern += kPositive6;
@@ -80,44 +78,34 @@ std::string patternOf(const std::string& format, Numbers numbers = Numbers::Fini
 
 // An equation line: each of the six terms is optional, in storage order, each followed by a
 // blank. The X^2 term has no "+"; the others show "+" before a positive value and rely on the
-// minus sign of a negative one; a positive free term has five decimals. With AnyFloat, the
-// numbers may also be infinities, and the X^2 term a NaN (which the other terms leave out).
-std::regex equationLine(Numbers numbers) {
-    const bool nonFinite = numbers == Numbers::AnyFloat;
-    const std::string positive = nonFinite ? "(?:" + kPositive2 + "|  inf)" : kPositive2;
-    const std::string negative = nonFinite ? "(?:" + kNegative2 + "| -inf)" : kNegative2;
-    const std::string any = nonFinite ? "(?:" + kAny2 + "|" + kNonFinite2 + ")" : kAny2;
-    const std::string positive5 = nonFinite ? "(?:" + kPositive5 + "|    inf)" : kPositive5;
-    const auto signedTerm = [&](const std::string& name) {
-        return "(?:(?:\\+" + positive + "|" + negative + ")\\*" + name + " )?";
+// minus sign of a negative one; a positive free term has five decimals.
+std::regex equationLine() {
+    const auto signedTerm = [](const std::string& name) {
+        return "(?:(?:\\+" + kPositive2 + "|" + kNegative2 + ")\\*" + name + " )?";
     };
-    return std::regex("(?:" + any + "\\*X\\^2 )?" + signedTerm("X\\*Y") + signedTerm("Y\\^2") +
-                      signedTerm("X") + signedTerm("Y") + "(?:\\+" + positive5 + " |" + negative +
-                      " )?");
+    return std::regex("(?:" + kAny2 + "\\*X\\^2 )?" + signedTerm("X\\*Y") + signedTerm("Y\\^2") +
+                      signedTerm("X") + signedTerm("Y") + "(?:\\+" + kPositive5 + " |" +
+                      kNegative2 + " )?");
 }
 
 bool matches(const std::string& line, const std::regex& pattern) {
     return line.size() <= kLongestLine && std::regex_match(line, pattern);
 }
 
-bool isEquationLine(const std::string& line, Numbers numbers) {
-    static const std::regex kFinite = equationLine(Numbers::Finite);
-    static const std::regex kAnyFloat = equationLine(Numbers::AnyFloat);
-    return matches(line, numbers == Numbers::Finite ? kFinite : kAnyFloat);
+bool isEquationLine(const std::string& line) {
+    static const std::regex kPattern = equationLine();
+    return matches(line, kPattern);
 }
 
-std::vector<std::regex> stepLines(Numbers numbers) {
-    std::vector<std::regex> steps;
-    for (const char* format : kStepFormats) {
-        steps.emplace_back(patternOf(format, numbers));
-    }
-    return steps;
-}
-
-bool isStepLine(const std::string& line, Numbers numbers) {
-    static const std::vector<std::regex> kFinite = stepLines(Numbers::Finite);
-    static const std::vector<std::regex> kAnyFloat = stepLines(Numbers::AnyFloat);
-    for (const std::regex& step : numbers == Numbers::Finite ? kFinite : kAnyFloat) {
+bool isStepLine(const std::string& line) {
+    static const std::vector<std::regex> kSteps = [] {
+        std::vector<std::regex> steps;
+        for (const char* format : kStepFormats) {
+            steps.emplace_back(patternOf(format));
+        }
+        return steps;
+    }();
+    for (const std::regex& step : kSteps) {
         if (matches(line, step)) {
             return true;
         }
@@ -171,13 +159,72 @@ std::string checkLegends(const std::vector<std::string>& lines, bool ellipse) {
     return "";
 }
 
+// A word that is not a number, quoted: up to 40 printable characters, "..." when cut there.
+bool isRefusal(const std::string& line) {
+    static const std::regex kPattern("\"(?:[ -~]{1,40}|[ -~]{40}\\.\\.\\.)\" "
+                                     "(?:nije broj|je prevelik broj)\\.");
+    return matches(line, kPattern);
+}
+
+// How the reading went: each prompt in turn, asked again after every refused word, until a
+// number is read; or it stopped before six numbers with a line that says why.
+struct Reading {
+    std::size_t end = 0;  // where the output after the reading starts
+    bool complete = true; // six numbers were read
+    std::string problem;
+};
+
+bool startsWithAt(const std::string& text, std::size_t at, const std::string& head) {
+    return text.compare(at, head.size(), head) == 0;
+}
+
+// The line of text that starts at at, without its line end ("" when there is none).
+std::string lineAt(const std::string& text, std::size_t at) {
+    const std::size_t end = text.find('\n', at);
+    return end == std::string::npos ? "" : text.substr(at, end - at);
+}
+
+Reading readingOf(const std::string& transcript) {
+    Reading r;
+    for (const char* prompt : kPrompts) {
+        if (!startsWithAt(transcript, r.end, prompt)) {
+            r.problem = "not the prompt expected: [" + lineAt(transcript, r.end) + "]";
+            return r;
+        }
+        r.end += std::string(prompt).size();
+        while (isRefusal(lineAt(transcript, r.end))) {
+            r.end += lineAt(transcript, r.end).size() + 1;
+            if (startsWithAt(transcript, r.end, kTooManyUnreadable)) {
+                r.end += kTooManyUnreadable.size();
+                r.complete = false;
+                return r;
+            }
+            if (!startsWithAt(transcript, r.end, prompt)) {
+                r.problem = "a refused word without its prompt again";
+                return r;
+            }
+            r.end += std::string(prompt).size();
+        }
+        if (startsWithAt(transcript, r.end, kEndOfInput)) {
+            r.end += kEndOfInput.size();
+            r.complete = false;
+            return r;
+        }
+    }
+    return r;
+}
+
 } // namespace
 
 std::string checkTranscript(const std::string& transcript, int result, bool traced, bool ellipse) {
-    if (transcript.compare(0, kPrompts.size(), kPrompts) != 0) {
-        return "the six prompts do not come first";
+    const Reading reading = readingOf(transcript);
+    if (!reading.problem.empty()) {
+        return reading.problem;
     }
-    const std::string rest = transcript.substr(kPrompts.size());
+    const std::string rest = transcript.substr(reading.end);
+    if (!reading.complete) {
+        return rest.empty() && result == 1 && !traced ? "" : "the run goes on after the reading";
+    }
     if (rest == kNotSecondOrder) {
         return result == 1 && !traced ? "" : "a run that is not of second order goes on";
     }
@@ -185,14 +232,12 @@ std::string checkTranscript(const std::string& transcript, int result, bool trac
         return "the output does not end with a line end";
     }
     const std::vector<std::string> lines = linesOf(rest);
-
-    if (!isEquationLine(lines[0], Numbers::Finite)) {
-        if (!isEquationLine(lines[0], Numbers::AnyFloat)) {
-            return "the entered equation is not echoed first: [" + lines[0] + "]";
-        }
-        return lines.size() == 1 && result == 1 && !traced
-                   ? ""
-                   : "the run goes on after a coefficient that is not finite";
+    if (!isEquationLine(lines[0])) {
+        return "the entered equation is not echoed first: [" + lines[0] + "]";
+    }
+    // Numbers that overflow the floats on the way: the echo, this line and nothing else.
+    if (lines.size() > 1 && lines[1] == kTooLarge) {
+        return lines.size() == 2 && result == 1 && !traced ? "" : "the run goes on after [" + kTooLarge + "]";
     }
     std::size_t stepsEnd = lines.size();
     if (traced) {
@@ -202,23 +247,15 @@ std::string checkTranscript(const std::string& transcript, int result, bool trac
         }
         stepsEnd -= 4;
     }
-    // A step whose float arithmetic overflowed shows an infinity; nothing is traced then.
-    bool nonFiniteShown = false;
     for (std::size_t i = 1; i < stepsEnd; ++i) {
         const std::string& line = lines[i];
         if (isMessage(line)) {
             if (i + 1 != lines.size() || result != 1) {
                 return "a message that does not end a run with result 1: [" + line + "]";
             }
-        } else if (!isEquationLine(line, Numbers::Finite) && !isStepLine(line, Numbers::Finite)) {
-            if (!isEquationLine(line, Numbers::AnyFloat) && !isStepLine(line, Numbers::AnyFloat)) {
-                return "not a line of the program: [" + line + "]";
-            }
-            nonFiniteShown = true;
+        } else if (!isEquationLine(line) && !isStepLine(line)) {
+            return "not a line of the program: [" + line + "]";
         }
-    }
-    if (nonFiniteShown && traced) {
-        return "a curve traced after a step showed a number that is not finite";
     }
     return "";
 }
