@@ -61,9 +61,8 @@ class CoefficientReader {
                 return Reading::EndOfInput;
             }
             // The rest of a word too long to be a number was refused with its start.
-            const TypedNumber typed = word->continued
-                                          ? TypedNumber{WordMeaning::NotANumber, 0.0f}
-                                          : readTypedNumber(word->text);
+            const TypedNumber typed = word->continued ? TypedNumber{WordMeaning::NotANumber, 0.0f}
+                                                      : readTypedNumber(word->text);
             if (typed.meaning == WordMeaning::Number) {
                 unreadableInARow_ = 0;
                 value = typed.value;

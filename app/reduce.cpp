@@ -116,8 +116,8 @@ void Reduction::rotateAxes(bool central) {
     const double co = toFloat(std::cos(static_cast<double>(phi)));
 
     print("<=> (rotacija za ugao %5.2f)\n", deg);
-    print("(%5.2f*(cos%5.2f )^2+%5.2f*cos%5.2f*sin%5.2f+%5.2f*(sin %5.2f)^2)*X'^2\n", a11,
-                deg, 2 * a12, deg, deg, a22, deg);
+    print("(%5.2f*(cos%5.2f )^2+%5.2f*cos%5.2f*sin%5.2f+%5.2f*(sin %5.2f)^2)*X'^2\n", a11, deg,
+          2 * a12, deg, deg, a22, deg);
     print(central ? "(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n"
                   : "+(%5.2f*(sin%5.2f )^2-%5.2f*cos%5.2f*sin%5.2f+%5.2f*(cos%5.2f)^2)*Y'^2\n",
           a11, deg, 2 * a12, deg, deg, a22, deg);

@@ -100,8 +100,8 @@ TEST(TranscriptCheck, PassesTheProgramsOwnOutput) {
     EXPECT_EQ(checkTranscript(kPrompts + kTranslatedSteps + kLegends, 0, true, false), "");
     // Refused words, then a reading that stops before six numbers.
     EXPECT_EQ(checkTranscript(kRefused + kEndOfInput, 1, false, false), "");
-    EXPECT_EQ(checkTranscript(kRefused.substr(0, kRefused.rfind("Unesite")) + kTooManyUnreadable,
-                              1, false, false),
+    EXPECT_EQ(checkTranscript(kRefused.substr(0, kRefused.rfind("Unesite")) + kTooManyUnreadable, 1,
+                              false, false),
               "");
     EXPECT_EQ(checkTranscript(kPrompts.substr(0, kPrompts.find("Unesite koeficijent ux Y^2")) +
                                   kEndOfInput,
@@ -141,8 +141,7 @@ TEST(TranscriptCheck, RejectsTextThatIsNotTheProgramsOwn) {
     EXPECT_NE(checkTranscript(kPrompts + "  nan*X^2 + 1.00*Y^2 -1.00 \n", 1, false, false), "");
     EXPECT_NE(checkTranscript(kOverflow + kLegends, 0, true, false), "");
     EXPECT_NE(checkTranscript(kOverflow + "+-1.00\n", 1, false, false), "");
-    EXPECT_NE(checkTranscript(replaced(kOverflow, "+300", "+  inf*Y^2 +300"), 1, false, false),
-              "");
+    EXPECT_NE(checkTranscript(replaced(kOverflow, "+300", "+  inf*Y^2 +300"), 1, false, false), "");
     // A refused word not asked for again, quoted past 40 characters, an unknown reason, a
     // reading that stops and goes on.
     const std::string refusedBroken[] = {

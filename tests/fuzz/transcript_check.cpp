@@ -237,7 +237,9 @@ std::string checkTranscript(const std::string& transcript, int result, bool trac
     }
     // Numbers that overflow the floats on the way: the echo, this line and nothing else.
     if (lines.size() > 1 && lines[1] == kTooLarge) {
-        return lines.size() == 2 && result == 1 && !traced ? "" : "the run goes on after [" + kTooLarge + "]";
+        return lines.size() == 2 && result == 1 && !traced
+                   ? ""
+                   : "the run goes on after [" + kTooLarge + "]";
     }
     std::size_t stepsEnd = lines.size();
     if (traced) {

@@ -1,0 +1,161 @@
+// Typed words as coefficients, and the words of a text, without the console.
+#include "app/conic.h"
+#include "app/typed_number.h"
+#include "app/word_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(TypedNumber, ReadsNumbersAsPeopleTypeThem) {
+    const struct {
+        std::string word;
+        float value;
+    } numbers[] = {
+        {"1.5", 1.5f},
+        {"1,5", 1.5f},
+        {"-0,25", -0.25f},
+        {"1,5e3", 1500.0f},
+        {",5", 0.5f},
+        {"5.", 5.0f},
+        {"- 4", -4.0f},
+        {"+ \t 4", 4.0f},
+        {"0x1p3", 8.0f},
+        {"3.4e38", 3.4e38f},
+        {"-3,4e38", -3.4e38f},
+        {"1e-50", 0.0f},                // below the float range, as strtof has it
+        {"1e-45", 1.4e-45f},            // the smallest float
+        {std::string(4096, '0'), 0.0f}, // the longest word read as a number
+    };
+    for (const auto& n : numbers) {
+        const TypedNumber typed = readTypedNumber(n.word);
+        EXPECT_EQ(typed.meaning, WordMeaning::Number) << n.word;
+        EXPECT_EQ(typed.value, n.value) << n.word;
+    }
+}
+
+TEST(TypedNumber, RefusesWhatIsNotWhollyANumberOrDoesNotFitAFloat) {
+    const struct {
+        std::string word;
+        WordMeaning meaning;
+    } refused[] = {
+        {"abc", WordMeaning::NotANumber},
+        {"1o", WordMeaning::NotANumber},
+        {"1/4", WordMeaning::NotANumber},
+        {"1.5abc", WordMeaning::NotANumber},
+        {"--5", WordMeaning::NotANumber},
+        {"1e5e3", WordMeaning::NotANumber},
+        {"1,5,3", WordMeaning::NotANumber},
+        {"1.5,3", WordMeaning::NotANumber},
+        {"-", WordMeaning::NotANumber},
+        {"+  ", WordMeaning::NotANumber},
+        {"- -4", WordMeaning::NotANumber},
+        {"1e", WordMeaning::NotANumber},
+        {" 4", WordMeaning::NotANumber},
+        {"4\n", WordMeaning::NotANumber},
+        {std::string("4\0", 2), WordMeaning::NotANumber},
+        {"", WordMeaning::NotANumber},
+        {"nan", WordMeaning::NotANumber},
+        {"NAN(12)", WordMeaning::NotANumber},
+        {std::string(4097, '0'), WordMeaning::NotANumber},
+        {"inf", WordMeaning::TooLarge},
+        {"-infinity", WordMeaning::TooLarge},
+        {"1e39", WordMeaning::TooLarge},
+        {"-1e50", WordMeaning::TooLarge},
+        {"3.5e38", WordMeaning::TooLarge},
+        {std::string(40, '9'), WordMeaning::TooLarge},
+    };
+    for (const auto& r : refused) {
+        EXPECT_EQ(readTypedNumber(r.word).meaning, r.meaning) << r.word;
+    }
+}
+
+std::vector<Word> wordsOf(const std::string& text) {
+    StringSource source(text);
+    WordReader reader(source);
+    std::vector<Word> words;
+    while (const std::optional<Word> word = reader.next()) {
+        words.push_back(*word);
+    }
+    return words;
+}
+
+std::vector<std::string> textsOf(const std::vector<Word>& words) {
+    std::vector<std::string> texts;
+    for (const Word& w : words) {
+        texts.push_back(w.text);
+    }
+    return texts;
+}
+
+TEST(WordReader, SplitsAtBlanksAndLineEndsAndKeepsASignWithItsNumber) {
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(textsOf(wordsOf(" 1\t0\r\n\v\f4  -4")), (Texts{"1", "0", "4", "-4"}));
+    EXPECT_EQ(textsOf(wordsOf("- 4 +\t\t5 -  \n6 -")), (Texts{"- 4", "+ 5", "-", "6", "-"}));
+    EXPECT_EQ(textsOf(wordsOf("1- 2")), (Texts{"1-", "2"}));
+    EXPECT_EQ(textsOf(wordsOf("")), Texts{});
+    EXPECT_EQ(textsOf(wordsOf(" \n\t ")), Texts{});
+}
+
+TEST(WordReader, SkipsAByteOrderMarkAtTheStartOnly) {
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(textsOf(wordsOf("\xEF\xBB\xBF"
+                              "1 2")),
+              (Texts{"1", "2"}));
+    EXPECT_EQ(textsOf(wordsOf("\xEF\xBB\xBF\n1")), (Texts{"1"}));
+    EXPECT_EQ(textsOf(wordsOf("\xEF\xBB"
+                              "1")),
+              (Texts{"\xEF\xBB"
+                     "1"}));
+    EXPECT_EQ(textsOf(wordsOf("1 \xEF\xBB\xBF")), (Texts{"1", "\xEF\xBB\xBF"}));
+}
+
+// 10,000 bytes: two full pieces and the rest, the later ones marked as the same word.
+TEST(WordReader, ReadsALongWordInBoundedPieces) {
+    const std::vector<Word> words = wordsOf(std::string(10000, 'x') + " 7");
+    ASSERT_EQ(words.size(), 4u);
+    EXPECT_EQ(words[0].text.size(), 4097u);
+    EXPECT_FALSE(words[0].continued);
+    EXPECT_EQ(words[1].text.size(), 4097u);
+    EXPECT_TRUE(words[1].continued);
+    EXPECT_EQ(words[2].text.size(), 10000u - 2 * 4097u);
+    EXPECT_TRUE(words[2].continued);
+    EXPECT_EQ(words[3].text, "7");
+    EXPECT_FALSE(words[3].continued);
+    // A word of exactly one piece leaves nothing to continue.
+    EXPECT_EQ(wordsOf(std::string(4097, 'x')).size(), 1u);
+}
+
+// A page hands its form fields over as a string: the same record as from the console.
+TEST(ReadConic, ReadsTheSixCoefficientsFromAString) {
+    Conic conic;
+    StringSource text("1 x 3 4,5 -6 8 10");
+    testing::internal::CaptureStdout();
+    const bool read = readConic(conic, text);
+    const std::string output = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(read);
+    EXPECT_EQ(conic.a11, 1.0f);
+    EXPECT_EQ(conic.a12, 1.5f);
+    EXPECT_EQ(conic.a22, 4.5f);
+    EXPECT_EQ(conic.a13, -3.0f);
+    EXPECT_EQ(conic.a23, 4.0f);
+    EXPECT_EQ(conic.a33, 10.0f);
+    EXPECT_NE(output.find("\"x\" nije broj.\nUnesite koeficijent ux XY\n"), std::string::npos);
+}
+
+TEST(ReadConic, LeavesTheRecordAloneWhenTheTextEndsEarly) {
+    Conic conic;
+    conic.a11 = 7.0f;
+    StringSource text("1 0 4 0 0");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(readConic(conic, text));
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(conic.a11, 7.0f);
+}
+
+} // namespace
