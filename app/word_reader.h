@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 // Where typed text comes from: the console, or a string (form fields on a page).
 class TextSource {
