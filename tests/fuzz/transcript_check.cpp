@@ -184,30 +184,39 @@ std::string lineAt(const std::string& text, std::size_t at) {
     return end == std::string::npos ? "" : text.substr(at, end - at);
 }
 
+// The reading stops with one of its two lines: after a refused word, or after a prompt asked
+// again when the rest of a word too long to be a number made up the unreadable words.
+bool stopsAt(const std::string& transcript, Reading& r) {
+    for (const std::string& line : {kEndOfInput, kTooManyUnreadable}) {
+        if (startsWithAt(transcript, r.end, line)) {
+            r.end += line.size();
+            r.complete = false;
+            return true;
+        }
+    }
+    return false;
+}
+
 Reading readingOf(const std::string& transcript) {
     Reading r;
-    for (const char* prompt : kPrompts) {
+    for (const std::string prompt : kPrompts) {
         if (!startsWithAt(transcript, r.end, prompt)) {
             r.problem = "not the prompt expected: [" + lineAt(transcript, r.end) + "]";
             return r;
         }
-        r.end += std::string(prompt).size();
-        while (isRefusal(lineAt(transcript, r.end))) {
+        r.end += prompt.size();
+        while (!stopsAt(transcript, r) && isRefusal(lineAt(transcript, r.end))) {
             r.end += lineAt(transcript, r.end).size() + 1;
-            if (startsWithAt(transcript, r.end, kTooManyUnreadable)) {
-                r.end += kTooManyUnreadable.size();
-                r.complete = false;
+            if (stopsAt(transcript, r)) {
                 return r;
             }
             if (!startsWithAt(transcript, r.end, prompt)) {
                 r.problem = "a refused word without its prompt again";
                 return r;
             }
-            r.end += std::string(prompt).size();
+            r.end += prompt.size();
         }
-        if (startsWithAt(transcript, r.end, kEndOfInput)) {
-            r.end += kEndOfInput.size();
-            r.complete = false;
+        if (!r.complete) {
             return r;
         }
     }
