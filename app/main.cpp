@@ -3,6 +3,8 @@
 #include "app/output_check.h"
 #include "viewer/viewer.h"
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     if (const std::optional<int> status = answerCommandLine(argc, argv)) {
         return *status;
@@ -10,6 +12,8 @@ int main(int argc, char** argv) {
     checkStandardOutputAtExit();
     Conic conic;
     if (readConic(conic) && conic.reduceConic() == 0) {
+        // The worked exercise reaches a file or a pipe now, not only when konika ends.
+        std::fflush(stdout);
         runViewer(argc, argv);
     }
     return 0;

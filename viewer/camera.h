@@ -121,6 +121,74 @@ inline Box framedBox(const std::vector<Segment>& segments, const std::vector<Lin
     return Box{boxMin.x, boxMin.y, boxMax.x, boxMax.y};
 }
 
+// The segments close into a loop (an ellipse): the last one ends where the first starts, up to
+// a thousandth of the box size (the traced angle ends about 2e-6 past a full turn).
+inline bool isClosedChain(const std::vector<Segment>& segments) {
+    if (segments.empty()) {
+        return false;
+    }
+    const Point& start = segments.front().a;
+    const Point& end = segments.back().b;
+    Box box;
+    box.minX = box.maxX = start.x;
+    box.minY = box.maxY = start.y;
+    for (const Segment& segment : segments) {
+        includePoint(box, segment.a.x, segment.a.y);
+    }
+    const double size = std::fmax(double(box.maxX) - box.minX, double(box.maxY) - box.minY);
+    return std::hypot(double(end.x) - start.x, double(end.y) - start.y) <= size * 1e-3;
+}
+
+// What the first view must show: the whole framed box of a closed curve; of an open one
+// (parabola, hyperbola, lines), which runs on past what is traced of it, the box's width, while
+// its arms may leave the window at the top and bottom.
+struct Framing {
+    Box box;
+    bool closed = false;
+};
+
+inline Framing sceneFraming(const std::vector<Segment>& segments, const std::vector<Line>& lines,
+                            const Point& boxMin, const Point& boxMax) {
+    return Framing{framedBox(segments, lines, boxMin, boxMax), isClosedChain(segments)};
+}
+
+// tan 30 degrees: the initial view shows eyeDistance * tan 30 of the plane above and below the
+// centre, and that times the aspect either side of it (field of view 60 degrees).
+constexpr double kTanHalfFieldOfView = 0.57735026918962576;
+
+inline bool showsFraming(const Camera& camera, const Framing& framing, float aspect) {
+    const double halfHeight = double(camera.eyeDistance) * kTanHalfFieldOfView;
+    const double halfWidth = halfHeight * aspect;
+    const Box& box = framing.box;
+    const bool widthShown = (double(box.maxX) - box.minX) * 0.5 <= halfWidth;
+    const bool heightShown = (double(box.maxY) - box.minY) * 0.5 <= halfHeight;
+    return widthShown && (heightShown || !framing.closed);
+}
+
+// The first view in a window of this aspect: the camera of cameraFromBox wherever it shows what
+// the framing asks; otherwise the same centre with the camera moved back until the box's width
+// (and a closed curve's height) fills at most cos 30 = 87% of the window's, as the height of a
+// wide box does from cameraFromBox.
+inline Camera firstViewCamera(const Framing& framing, float aspect) {
+    const Camera usual = cameraFromBox(framing.box);
+    if (showsFraming(usual, framing, aspect)) {
+        return usual;
+    }
+    const Box& box = framing.box;
+    const double widthDistance = (double(box.maxX) - box.minX) / aspect;
+    const double heightDistance = framing.closed ? double(box.maxY) - box.minY : 0.0;
+    const float distance = static_cast<float>(std::fmax(widthDistance, heightDistance));
+    if (!std::isfinite(distance)) {
+        return usual;
+    }
+    Camera movedBack;
+    movedBack.centreX = usual.centreX;
+    movedBack.centreY = usual.centreY;
+    movedBack.eyeDistance = distance;
+    adaptToEyeDistance(movedBack);
+    return movedBack;
+}
+
 // Width over height of the window, a height of 0 counted as 1.
 inline float reshapeAspect(int width, int height) {
     const int usedHeight = height == 0 ? 1 : height;

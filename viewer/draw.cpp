@@ -4,6 +4,7 @@
 #include "viewer/palette.h"
 #include "viewer/shape_vertices.h"
 #include "viewer/view_state.h"
+#include "viewer/window_picture.h"
 
 #include <GL/glut.h>
 
@@ -52,7 +53,7 @@ static void drawPoint(const Point& point) {
 }
 
 // No depth test: the drawing order alone decides what lies on top.
-void display() {
+static void drawScene() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     for (const Circle& circle : sceneCircles) {
@@ -68,6 +69,14 @@ void display() {
         drawPoint(point);
     }
     glPopMatrix();
+}
+
+void display() {
+    drawScene();
     glFlush();
+    if (pictureRequested) {
+        pictureRequested = false;
+        saveWindowPicture();
+    }
     glutSwapBuffers();
 }

@@ -1,7 +1,10 @@
 #include "viewer/mouse.h"
 
+#include "viewer/keys.h"
 #include "viewer/navigation.h"
+#include "viewer/view_actions.h"
 #include "viewer/view_state.h"
+#include "viewer/view_steps.h"
 
 #include <GL/glut.h>
 
@@ -9,26 +12,11 @@
 // drawn in; false when the current matrices cannot be inverted.
 static bool unprojectToNearPlane(int x, int y, Point& result) {
     GLint viewport[4];
-    GLdouble modelView[16];
-    GLdouble projection[16];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    GLdouble ox = 0.0;
-    GLdouble oy = 0.0;
-    GLdouble oz = 0.0;
-    const GLdouble windowY = double(viewport[3]) - y - 1;
-    if (gluUnProject(x, windowY, 0.0, modelView, projection, viewport, &ox, &oy, &oz) != GL_TRUE) {
-        return false;
-    }
-    result.x = static_cast<float>(ox);
-    result.y = static_cast<float>(oy);
-    result.z = static_cast<float>(oz);
-    result.color = kDefaultColor;
-    return true;
+    return unprojectWindowPoint(x, double(viewport[3]) - y - 1, 0.0, result);
 }
 
-void onMouse(int button, int state, int x, int y) {
+static void recordButton(int button, int state, int x, int y) {
     if (state == GLUT_DOWN) {
         lastMouseX = x;
         lastMouseY = y;
@@ -45,34 +33,29 @@ void onMouse(int button, int state, int x, int y) {
     glutPostRedisplay();
 }
 
+// A step of the wheel comes as a press and a release of its own button; it zooms once and
+// neither starts nor ends a drag.
+void onMouse(int button, int state, int x, int y) {
+    if (!isWheelButton(button)) {
+        recordButton(button, state, x, y);
+    } else if (state == GLUT_DOWN) {
+        applyViewAction(actionForWheel(button));
+    }
+}
+
 // Moves the grabbed point back under the cursor; leaves the view as it is when the matrices
 // cannot be inverted.
 static void panTo(int x, int y) {
     Point now;
-    if (!unprojectToNearPlane(x, y, now)) {
-        return;
+    if (unprojectToNearPlane(x, y, now)) {
+        moveViewBetween(pressPoint, now);
     }
-    glTranslatef(static_cast<float>(double(now.x) - pressPoint.x),
-                 static_cast<float>(double(now.y) - pressPoint.y),
-                 static_cast<float>(double(now.z) - pressPoint.z));
 }
 
 static int viewportWidth() {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     return viewport[2];
-}
-
-static void rotateAboutPivot(float degrees) {
-    glTranslatef(centreX, centreY, eyeDistance);
-    glRotatef(degrees, 0.0f, 0.0f, 1.0f);
-    glTranslatef(-centreX, -centreY, -eyeDistance);
-}
-
-static void zoomAboutPivot(float factor) {
-    glTranslatef(centreX, centreY, eyeDistance);
-    glScalef(factor, factor, factor);
-    glTranslatef(-centreX, -centreY, -eyeDistance);
 }
 
 void onMotion(int x, int y) {

@@ -18,3 +18,7 @@ bool rightButtonDown = false;
 bool middleButtonDown = false;
 
 Point pressPoint;
+
+Framing viewFraming;
+
+bool pictureRequested = false;

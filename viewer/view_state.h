@@ -1,11 +1,12 @@
 #pragma once
 
 #include "geometry/point.h"
+#include "viewer/camera.h"
 
-// The viewer's program-wide state. runViewer sets the camera once; the mouse callbacks keep
-// the rest.
+// The viewer's program-wide state. Every resize sets the camera afresh; the mouse and key
+// callbacks keep the rest.
 
-// The initial camera, above (centreX, centreY) at eyeDistance from the plane z = 0; rotation
+// The first view's camera, above (centreX, centreY) at eyeDistance from the plane z = 0; rotation
 // and zoom pivot on the eye-space point (centreX, centreY, eyeDistance).
 extern float centreX;
 extern float centreY;
@@ -27,3 +28,9 @@ extern bool middleButtonDown;
 
 // The point on the near plane under the cursor at the last press; a pan keeps it there.
 extern Point pressPoint;
+
+// What the first view shows of the scene, taken once when the window opens.
+extern Framing viewFraming;
+
+// The save key asks for the next frame to be saved as a picture.
+extern bool pictureRequested;

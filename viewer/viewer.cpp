@@ -4,36 +4,35 @@
 #include "viewer/camera.h"
 #include "viewer/draw.h"
 #include "viewer/mouse.h"
+#include "viewer/view_actions.h"
 #include "viewer/view_state.h"
 
 #include <GL/glut.h>
 
-void onReshape(int width, int height) {
-    if (height == 0) {
-        height = 1;
-    }
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glViewport(0, 0, width, height);
-    gluPerspective(60.0, reshapeAspect(width, height), nearDistance, farDistance);
-}
-
-static void placeCamera() {
-    const Camera camera = cameraFromBox(framedBox(sceneSegments, sceneLines, boxMin, boxMax));
+static void useCamera(const Camera& camera) {
     centreX = camera.centreX;
     centreY = camera.centreY;
     eyeDistance = camera.eyeDistance;
     nearDistance = camera.nearDistance;
     farDistance = camera.farDistance;
     lineReach = camera.lineReach;
+}
 
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, 1.0, nearDistance, farDistance);
-    gluLookAt(centreX, centreY, eyeDistance, centreX, centreY, 0.0, 0.0, 1.0, 0.0);
+// The camera looks down -z from eyeDistance above the centre: the model-view matrix moves the
+// scene by that much. The projection stack stays current for the navigation.
+void onReshape(int width, int height) {
+    if (height == 0) {
+        height = 1;
+    }
+    const float aspect = reshapeAspect(width, height);
+    useCamera(firstViewCamera(viewFraming, aspect));
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(-centreX, -centreY, -eyeDistance);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glViewport(0, 0, width, height);
+    gluPerspective(60.0, aspect, nearDistance, farDistance);
 }
 
 void openViewer(int* argc, char** argv) {
@@ -43,11 +42,13 @@ void openViewer(int* argc, char** argv) {
     glutInitWindowPosition(100, 50);
     glutCreateWindow("Geometrija - prikaz zadatka");
     glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
-    placeCamera();
+    viewFraming = sceneFraming(sceneSegments, sceneLines, boxMin, boxMax);
+    onReshape(1024, 700);
     glutDisplayFunc(display);
-    glutIdleFunc(display);
     glutMouseFunc(onMouse);
     glutMotionFunc(onMotion);
+    glutKeyboardFunc(onKey);
+    glutSpecialFunc(onSpecialKey);
     glutReshapeFunc(onReshape);
 }
 

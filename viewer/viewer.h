@@ -7,6 +7,7 @@ void runViewer(int argc, char** argv);
 // the callbacks registered. For programs that run GLUT's loop themselves (benchmarks).
 void openViewer(int* argc, char** argv);
 
-// The reshape callback: a fresh perspective for the window size, which discards every pan,
-// rotation and zoom; the projection stack stays current for the mouse navigation.
+// The reshape callback, and the way back to the first view: the camera framed afresh for the
+// window's shape and a fresh perspective, which discard every pan, rotation and zoom; the
+// projection stack stays current for the navigation.
 void onReshape(int width, int height);

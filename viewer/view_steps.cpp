@@ -1,0 +1,77 @@
+#include "viewer/view_steps.h"
+
+#include "viewer/view_state.h"
+
+#include <GL/glut.h>
+
+namespace {
+
+struct ViewMatrices {
+    GLint viewport[4];
+    GLdouble modelView[16];
+    GLdouble projection[16];
+};
+
+ViewMatrices currentMatrices() {
+    ViewMatrices matrices;
+    glGetIntegerv(GL_VIEWPORT, matrices.viewport);
+    glGetDoublev(GL_MODELVIEW_MATRIX, matrices.modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, matrices.projection);
+    return matrices;
+}
+
+} // namespace
+
+bool unprojectWindowPoint(double x, double y, double depth, Point& result) {
+    const ViewMatrices m = currentMatrices();
+    GLdouble ox = 0.0;
+    GLdouble oy = 0.0;
+    GLdouble oz = 0.0;
+    if (gluUnProject(x, y, depth, m.modelView, m.projection, m.viewport, &ox, &oy, &oz) !=
+        GL_TRUE) {
+        return false;
+    }
+    result.x = static_cast<float>(ox);
+    result.y = static_cast<float>(oy);
+    result.z = static_cast<float>(oz);
+    result.color = kDefaultColor;
+    return true;
+}
+
+void moveViewBetween(const Point& from, const Point& to) {
+    glTranslatef(static_cast<float>(double(to.x) - from.x),
+                 static_cast<float>(double(to.y) - from.y),
+                 static_cast<float>(double(to.z) - from.z));
+}
+
+// Every step keeps the plane z = 0 facing the camera, so all its points share one window
+// depth: that of the first view's centre.
+void panPicture(const PixelStep& step) {
+    const ViewMatrices m = currentMatrices();
+    GLdouble x = 0.0;
+    GLdouble y = 0.0;
+    GLdouble depth = 0.0;
+    if (gluProject(centreX, centreY, 0.0, m.modelView, m.projection, m.viewport, &x, &y, &depth) !=
+        GL_TRUE) {
+        return;
+    }
+    Point centre;
+    centre.x = centreX;
+    centre.y = centreY;
+    Point target;
+    if (unprojectWindowPoint(x + step.dx, y - step.dy, depth, target)) {
+        moveViewBetween(centre, target);
+    }
+}
+
+void rotateAboutPivot(float degrees) {
+    glTranslatef(centreX, centreY, eyeDistance);
+    glRotatef(degrees, 0.0f, 0.0f, 1.0f);
+    glTranslatef(-centreX, -centreY, -eyeDistance);
+}
+
+void zoomAboutPivot(float factor) {
+    glTranslatef(centreX, centreY, eyeDistance);
+    glScalef(factor, factor, factor);
+    glTranslatef(-centreX, -centreY, -eyeDistance);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "geometry/point.h"
+#include "viewer/keys.h"
+
+// The steps that change the view. Each multiplies a transform onto the projection matrix, which
+// the reshape callback leaves current, so that a resize discards them all; each acts on eye
+// space before the steps taken earlier.
+
+// The scene point shown at window position (x, y), origin at the bottom left, and window depth
+// (0 the near plane, 1 the far one); false when the current matrices cannot be inverted.
+bool unprojectWindowPoint(double x, double y, double depth, Point& result);
+
+// Moves the view so that the scene point from is shown where to is shown now.
+void moveViewBetween(const Point& from, const Point& to);
+
+// Moves the picture of the plane z = 0 by a step of window pixels; leaves the view as it is
+// when the matrices cannot be inverted.
+void panPicture(const PixelStep& step);
+
+// Turn and scale about the pivot (centreX, centreY, eyeDistance) of eye space.
+void rotateAboutPivot(float degrees);
+void zoomAboutPivot(float factor);
