@@ -42,6 +42,9 @@ void setEnvironment(const std::vector<std::string>& entries) {
     dup2(fileno(output), STDOUT_FILENO);
     dup2(fileno(errors), STDERR_FILENO);
     setEnvironment(options.environment);
+    if (!options.directory.empty() && chdir(options.directory.c_str()) != 0) {
+        _exit(126);
+    }
     std::vector<char*> argv;
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));

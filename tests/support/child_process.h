@@ -17,6 +17,7 @@ class ChildProcess {
         std::vector<std::string> environment; // NAME=value entries added to ours; a bare NAME
                                               // removes that variable
         std::string input;                    // its whole standard input
+        std::string directory;                // where it runs; ours when empty
     };
 
     ChildProcess(const std::vector<std::string>& arguments, const Options& options);

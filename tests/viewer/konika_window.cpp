@@ -1,8 +1,10 @@
 #include "konika_window.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <chrono>
 #include <cstring>
@@ -56,7 +58,8 @@ bool isViewable(Display* display, Window window) {
 
 } // namespace
 
-KonikaWindow::KonikaWindow(const XvfbServer& server, const std::vector<std::string>& coefficients) {
+KonikaWindow::KonikaWindow(const XvfbServer& server, const std::vector<std::string>& coefficients,
+                           const std::string& directory) {
     XSetErrorHandler(ignoreXErrors);
     connection_.reset(XOpenDisplay(server.display().c_str()));
     display_ = connection_.get();
@@ -66,6 +69,7 @@ KonikaWindow::KonikaWindow(const XvfbServer& server, const std::vector<std::stri
     ChildProcess::Options options;
     options.environment = {"DISPLAY=" + server.display()};
     options.input = joinLines(coefficients);
+    options.directory = directory;
     process_ = std::make_unique<ChildProcess>(std::vector<std::string>{KONIKA_PATH}, options);
     findWindow();
     waitForPicture([](const Picture& p) { return countBackground(p) > p.width * p.height / 2; },
@@ -153,6 +157,10 @@ Picture KonikaWindow::settledPicture() {
     return previous;
 }
 
+Picture KonikaWindow::settledPictureAfterChange(const Picture& before) {
+    return waitForPicture([&](const Picture& p) { return p != before; }, "a changed picture");
+}
+
 Picture KonikaWindow::waitForPicture(const std::function<bool(const Picture&)>& condition,
                                      const std::string& what) {
     const auto deadline = Clock::now() + kTimeout;
@@ -200,6 +208,40 @@ void KonikaWindow::drag(const std::vector<int>& buttons, int fromX, int fromY, i
     for (int button : buttons) {
         release(button);
     }
+}
+
+void KonikaWindow::pressKey(unsigned long keysym) {
+    XSetInputFocus(display_, window_, RevertToPointerRoot, CurrentTime);
+    const KeyCode key = XKeysymToKeycode(display_, keysym);
+    if (key == 0) {
+        throw std::runtime_error("no key gives keysym " + std::to_string(keysym));
+    }
+    const bool shifted = XkbKeycodeToKeysym(display_, key, 0, 0) != keysym;
+    const KeyCode shift = XKeysymToKeycode(display_, XK_Shift_L);
+    if (shifted) {
+        XTestFakeKeyEvent(display_, shift, True, CurrentTime);
+    }
+    XTestFakeKeyEvent(display_, key, True, CurrentTime);
+    XTestFakeKeyEvent(display_, key, False, CurrentTime);
+    if (shifted) {
+        XTestFakeKeyEvent(display_, shift, False, CurrentTime);
+    }
+    sync();
+}
+
+void KonikaWindow::turnWheel(int button) {
+    press(button);
+    release(button);
+}
+
+std::string KonikaWindow::waitForOutput(const std::string& text) {
+    const auto deadline = Clock::now() + kTimeout;
+    std::string output = process_->output();
+    while (output.find(text) == std::string::npos && Clock::now() < deadline) {
+        std::this_thread::sleep_for(kPollInterval);
+        output = process_->output();
+    }
+    return output;
 }
 
 void KonikaWindow::resize(int width, int height) {

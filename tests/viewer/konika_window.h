@@ -16,9 +16,10 @@ struct _XDisplay;
 // has a time-out, and the process is ended with this object.
 class KonikaWindow {
   public:
-    // Starts konika with the six coefficients as its input lines and waits until its window is
-    // shown with a settled picture.
-    KonikaWindow(const XvfbServer& server, const std::vector<std::string>& coefficients);
+    // Starts konika with the six coefficients as its input lines, in directory (ours when
+    // empty), and waits until its window is shown with a settled picture.
+    KonikaWindow(const XvfbServer& server, const std::vector<std::string>& coefficients,
+                 const std::string& directory = "");
     KonikaWindow(const KonikaWindow&) = delete;
     KonikaWindow& operator=(const KonikaWindow&) = delete;
 
@@ -51,6 +52,15 @@ class KonikaWindow {
     // Presses the buttons in order at from, moves to to in equal steps, releases them.
     void drag(const std::vector<int>& buttons, int fromX, int fromY, int toX, int toY,
               int steps = 10);
+
+    // Presses and releases the key of an X keysym (XK_q, XK_KP_Add, XK_Left ...), with Shift
+    // where the keysym needs it, the window having the keyboard focus.
+    void pressKey(unsigned long keysym);
+    // One step of the wheel: X button 4 up, 5 down.
+    void turnWheel(int button);
+
+    // What konika has printed once text is among it; what it printed so far after a time-out.
+    std::string waitForOutput(const std::string& text);
 
     // Asks the server for a new size; konika then redraws on its own time.
     void resize(int width, int height);

@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include <png.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -82,4 +84,25 @@ Picture middleColumns(const Picture& picture, int width) {
         }
     }
     return middle;
+}
+
+Picture readPng(const std::string& path, std::string& error) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        error = image.message;
+        return {};
+    }
+    image.format = PNG_FORMAT_RGB;
+    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) {
+        error = image.message;
+        return {};
+    }
+    Picture picture{int(image.width), int(image.height), {}};
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        picture.pixels.push_back(std::uint32_t(rgb[i]) << 16 | std::uint32_t(rgb[i + 1]) << 8 |
+                                 rgb[i + 2]);
+    }
+    return picture;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 // A screenshot of the window: 0xRRGGBB pixels, row by row from the top left.
@@ -57,3 +58,7 @@ Picture middleColumns(const Picture& picture, int width);
 
 // The mean row of the pixels of the color in column x; negative when there are none.
 double meanRowInColumn(const Picture& picture, int x, std::uint32_t color);
+
+// The picture in a PNG file; an empty one when the file cannot be read as PNG, with why in
+// error.
+Picture readPng(const std::string& path, std::string& error);

@@ -11,6 +11,7 @@ class XvfbServer {
   public:
     XvfbServer();
     const std::string& display() const { return display_; }
+    pid_t pid() const { return process_->pid(); }
 
   private:
     std::unique_ptr<ChildProcess> process_;
