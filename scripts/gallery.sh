@@ -62,15 +62,19 @@ for name in "${names[@]}"; do
     numbers_of "$name" >/dev/null
 done
 
-transcript=$(mktemp)
-trap 'rm -f "$transcript"' EXIT
+# konika saves each picture under a name of its own in a scratch folder; it is then moved to
+# its example's name.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+transcript="$scratch/transcript"
 for name in "${names[@]}"; do
     read -ra typed <<<"$(numbers_of "$name")"
     if ! printf '%s\n' "${typed[@]}" |
-        "$root/scripts/headless.sh" picture "$konika" "$out/$name.png" >"$transcript"; then
+        "$root/scripts/headless.sh" picture "$konika" "$scratch" >"$transcript"; then
         echo "No picture of $name (typed: ${typed[*]}); konika printed:" >&2
         cat "$transcript" >&2
         exit 1
     fi
+    mv "$(sed -n 's/^Picture of the window: //p' "$transcript")" "$out/$name.png"
     echo "$out/$name.png"
 done

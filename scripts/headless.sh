@@ -1,24 +1,27 @@
 #!/usr/bin/env bash
 # Runs programs on a virtual X display (Xvfb), for machines without a screen.
 #
-#   scripts/headless.sh picture KONIKA PICTURE [ARGUMENT...]
-#       Runs KONIKA with the arguments; it reads this script's standard input and writes to
-#       its standard output as in a plain run. Once its window is shown and drawn, saves the
-#       window as the PNG file PICTURE and ends konika.
+#   scripts/headless.sh picture KONIKA FOLDER [ARGUMENT...]
+#       Runs KONIKA in FOLDER with the arguments; it reads this script's standard input and
+#       writes to its standard output as in a plain run. Once its window is shown, presses
+#       konika's save key, which saves the window's picture as a new PNG file in FOLDER, and then
+#       its quit key. Instead of konika's line about the file, prints last
+#       "Picture of the window: PATH".
 #       Exit status: 0 picture saved, 3 konika ended without opening a window, 1 failure.
 #   scripts/headless.sh run COMMAND [ARGUMENT...]
 #       Runs COMMAND with DISPLAY set to a fresh virtual display; exits with its status.
 #
-# konika and the display server are ended by their process ids on every path.
+# konika, the key presser and the display server are ended by their process ids on every path.
 set -euo pipefail
 
 readonly title="Geometrija - prikaz zadatka"
-# The background is (0.9, 0.9, 0.8); renderers round 0.9 * 255 either way.
-readonly background=(229 229 204)
+readonly saved_line="Slika je sacuvana u datoteku "
+readonly not_saved_line="Slika nije sacuvana"
 
 scratch=$(mktemp -d)
 server_pid=""
 konika_pid=""
+presser_pid=""
 
 end_process() {
     local pid=$1
@@ -28,6 +31,7 @@ end_process() {
 }
 
 cleanup() {
+    end_process "$presser_pid"
     end_process "$konika_pid"
     end_process "$server_pid"
     rm -rf "$scratch"
@@ -37,21 +41,19 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 usage() {
-    sed -n '4,10s/^# \{0,1\}//p' "$0" >&2
+    sed -n '4,13s/^# \{0,1\}//p' "$0" >&2
     exit 1
 }
 
 require_tools() {
     local missing=()
     command -v Xvfb >/dev/null || missing+=(xvfb)
-    command -v xwd >/dev/null || missing+=(x11-apps)
-    command -v convert >/dev/null || missing+=(imagemagick)
+    command -v xdotool >/dev/null || missing+=(xdotool)
     if ((${#missing[@]} > 0)); then
         echo "The virtual display needs these Debian packages: ${missing[*]}" >&2
         exit 1
     fi
 }
-
 # Xvfb writes the display number it chose, then a line end, once it accepts clients. Without
 # -noreset it would reset whenever its last client leaves, turning new clients away meanwhile.
 start_display() {
@@ -71,66 +73,73 @@ start_display() {
     export DISPLAY
 }
 
-# True when more than half of the picture's pixels are within 1 of the background color.
-mostly_background() {
-    convert "$1" -format %c histogram:info:- |
-        awk -v r="${background[0]}" -v g="${background[1]}" -v b="${background[2]}" '
-            function near(value, wanted) { return value - wanted <= 1 && wanted - value <= 1 }
-            {
-                split($0, f, /[^0-9]+/)   # f[1] is empty: the line starts with blanks
-                total += f[2]
-                if (near(f[3], r) && near(f[4], g) && near(f[5], b)) matching += f[2]
-            }
-            END { exit !(matching * 2 > total) }'
+# Nothing limits the wait for the window, as a user may be typing the numbers. The key is sent
+# to the window itself (xdotool's notes about the keyboard focus are of no use here); konika
+# handles it after the events that showed the window, and draws the frame that it saves.
+press_save_key() {
+    local window=""
+    until [[ -n $window ]]; do
+        sleep 0.05
+        window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1 || true)
+    done
+    echo "$window" >"$scratch/window"
+    xdotool key --window "$window" s 2>/dev/null
 }
 
-# The exit status of konika, which has ended: 3 when it ended as it does after a reduction
-# that opens no window, 1 otherwise.
-konika_ended() {
-    local status=0
-    wait "$konika_pid" || status=$?
-    konika_pid=""
-    if ((status == 0)); then
-        return 3
+# konika may end on the key's press, before its release reaches the window.
+press_quit_key() {
+    xdotool key --window "$(cat "$scratch/window")" q 2>/dev/null || true
+}
+
+# Passes konika's lines on, all but its line about the picture; quits konika once the picture
+# is saved, or could not be. The save key has 30 s to bring that line. Lines come whole, as
+# konika's output is line-buffered; a last line without its line end is passed on as it is.
+take_picture() {
+    local konika=$1 folder
+    folder=$(cd "$2" && pwd)
+    shift 2
+    if [[ $konika == */* ]]; then # a path, which must hold in the folder as well
+        konika="$(cd "$(dirname "$konika")" && pwd)/$(basename "$konika")"
     fi
-    echo "konika ended with status $status" >&2
-    return 1
-}
-
-# The window is mapped once xwd can capture it, and drawn once the background fills it:
-# before its first frame it is black. A frame reaches the server as one image, so the first
-# capture with the background holds the whole picture. Nothing limits the wait for the
-# window, as a user may be typing the numbers; once shown, it has 30 s for its first frame.
-wait_for_picture() {
-    local shown_at=""
+    start_display
+    mkfifo "$scratch/output"
+    (cd "$folder" && exec stdbuf -oL "$konika" "$@") <&0 >"$scratch/output" &
+    konika_pid=$!
+    press_save_key &
+    presser_pid=$!
+    exec 4<"$scratch/output"
+    local line="" picture="" failed=0 pressed_at="" read_status=0
     while true; do
-        if xwd -silent -name "$title" -out "$scratch/window.xwd" 2>/dev/null; then
-            if mostly_background "$scratch/window.xwd"; then
-                return 0
-            fi
-            shown_at=${shown_at:-$SECONDS}
-            if ((SECONDS - shown_at > 30)); then
-                echo "konika's window shows no picture after 30 s" >&2
+        if IFS= read -r -t 1 line <&4; then
+            case $line in
+            "$saved_line"*) picture="$folder/${line#"$saved_line"}" && press_quit_key ;;
+            "$not_saved_line"*) echo "$line" >&2 && failed=1 && press_quit_key ;;
+            *) printf '%s\n' "$line" ;;
+            esac
+            continue
+        else
+            read_status=$?
+        fi
+        printf '%s' "$line"
+        ((read_status > 128)) || break # the end of konika's output, not a time-out
+        if [[ -z $picture ]] && ((failed == 0)) && ! kill -0 "$presser_pid" 2>/dev/null; then
+            pressed_at=${pressed_at:-$SECONDS}
+            if ((SECONDS - pressed_at > 30)); then
+                echo "konika saved no picture within 30 s of its save key" >&2
                 return 1
             fi
-        elif ! kill -0 "$konika_pid" 2>/dev/null; then
-            konika_ended
-            return
         fi
-        sleep 0.1
     done
-}
-
-# The window would stay open for good, so konika is ended once the picture is saved. Its
-# standard output is unbuffered so that nothing it printed is lost then.
-take_picture() {
-    local konika=$1 picture=$2
-    shift 2
-    start_display
-    stdbuf -o0 "$konika" "$@" <&0 &
-    konika_pid=$!
-    wait_for_picture || return
-    convert "$scratch/window.xwd" +repage -strip "png:$picture"
+    local konika_status=0
+    wait "$konika_pid" || konika_status=$?
+    konika_pid=""
+    if ((konika_status != 0)); then
+        echo "konika ended with status $konika_status" >&2
+        return 1
+    fi
+    ((failed == 0)) || return 1
+    [[ -n $picture ]] || return 3 # the reduction opened no window
+    echo "Picture of the window: $picture"
 }
 
 run_command() {

@@ -3,11 +3,12 @@
 # running it, "test" for building and running every test as well.
 set -euo pipefail
 
-# Without a display, the run command draws on a virtual one and saves the picture. The
+# Without a display, the run command draws on a virtual one and presses konika's save key. The
 # Debian package takes its dependencies from dpkg-shlibdeps, which cpack finds with file.
-build_packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev
-    xvfb x11-apps imagemagick dpkg-dev file)
-test_packages=(libgtest-dev libbenchmark-dev libxtst-dev xdotool valgrind time
+build_packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libpng-dev
+    xvfb xdotool dpkg-dev file)
+# imagemagick: the gallery test reads the pictures' sizes and colors.
+test_packages=(libgtest-dev libbenchmark-dev libxtst-dev imagemagick valgrind time
     clang libclang-rt-14-dev lcov lintian man-db)
 
 wanted=("${build_packages[@]}")

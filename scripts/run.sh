@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds konika (Release) and runs it; the six coefficients are asked on the console.
-# Without a display (no DISPLAY), konika draws on a virtual one instead: the picture of its
-# window is saved as a PNG file, whose path is printed, and konika is ended.
+# Without a display (no DISPLAY), konika draws on a virtual one instead: its own save key saves
+# the picture of its window as a PNG file in build/, whose path is printed, and its quit key
+# ends it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" build
@@ -15,11 +16,9 @@ fi
 
 echo "No display (DISPLAY is not set): konika draws on a virtual display," \
     "and the picture of its window is saved." >&2
-picture="$root/build/konika-$(date +%Y%m%d-%H%M%S).png"
 status=0
-"$root/scripts/headless.sh" picture "$konika" "$picture" "$@" || status=$?
+"$root/scripts/headless.sh" picture "$konika" "$root/build" "$@" || status=$?
 case $status in
-0) echo "Picture of the window: $picture" ;;
-3) ;; # the reduction opened no window: nothing to show
+0 | 3) ;; # 3: the reduction opened no window, so there is nothing to show
 *) exit "$status" ;;
 esac
