@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Takes the figures of BENCHMARKS.md: builds konika and its benchmarks (Release) into
 # build-bench/, runs the benchmarks (the window ones on a virtual display), then times whole
-# konika processes from outside. About two minutes on two cores.
+# konika processes from outside. About three minutes on two cores.
+#
+#   scripts/benchmark.sh [EARLIER_REVISION]
+#
+# With a git revision, konika as it was there is built too (into build-bench/earlier/), and the
+# window benchmarks measure it beside this one, in the same run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 bench="$build/tests/benchmarks"
 headless="$root/scripts/headless.sh"
+earlier_konika=()
 
 "$root/scripts/install-deps.sh" test
 if [[ ! -x /usr/bin/time ]]; then
@@ -15,8 +21,19 @@ if [[ ! -x /usr/bin/time ]]; then
 fi
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target konika bare_window \
-    console_benchmark frame_benchmark first_frame_benchmark >/dev/null
+    console_benchmark frame_benchmark first_frame_benchmark window_use_benchmark >/dev/null
 konika="$build/app/konika"
+if (($# > 0)); then
+    earlier="$build/earlier"
+    rm -rf "$earlier"
+    mkdir -p "$earlier/source"
+    git -C "$root" archive "$1" | tar -x -C "$earlier/source"
+    cmake -S "$earlier/source" -B "$earlier/build" -DCMAKE_BUILD_TYPE=Release \
+        -DKONIKA_TESTS=OFF >/dev/null
+    cmake --build "$earlier/build" -j "$(nproc)" --target konika >/dev/null
+    earlier_konika=("$earlier/build/app/konika")
+    echo "== The earlier konika: $(git -C "$root" rev-parse --short "$1")"
+fi
 ellipse=$'1\n0\n4\n0\n0\n-4\n'
 imaginary=$'1\n0\n1\n0\n0\n1\n'
 repeated=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
@@ -28,7 +45,11 @@ echo "== One frame of display for the hyperbola against clear and swap (5 repeti
 "$headless" run "$bench/frame_benchmark" --benchmark_min_time=2 "${repeated[@]}"
 
 echo "== Process start to first frame, konika against the bare GLUT program"
-"$headless" run "$bench/first_frame_benchmark" --benchmark_min_time=5
+"$headless" run "$bench/first_frame_benchmark" --benchmark_min_time=5 \
+    ${earlier_konika[@]+"${earlier_konika[@]}"}
+
+echo "== The window left alone for 10 s, then a drag of 500 motion events (2 rounds)"
+"$bench/window_use_benchmark" ${earlier_konika[@]+"${earlier_konika[@]}"}
 
 echo "== Whole processes"
 # A run without a window: mean wall time of 50 runs, and the peak memory of one.
@@ -38,8 +59,10 @@ for _ in $(seq 50); do
 done
 echo "no window (X^2 + Y^2 + 1 = 0): $((($(date +%s%N) - start) / 50000)) us a run," \
     "peak $(/usr/bin/time -f %M "$konika" <<<"$imaginary" 2>&1 >/dev/null) KiB"
-# A run with the window, ended after 3 s of drawing: its peak memory. time reports last,
-# after the note that timeout ended konika.
-peak=$("$headless" run /usr/bin/time -f %M timeout 3 "$konika" <<<"$ellipse" 2>&1 >/dev/null |
-    tail -n 1 || true)
-echo "ellipse window, 3 s of drawing: peak $peak KiB"
+# A run with the window, ended after 3 s open: its peak memory. time reports last, after the
+# note that timeout ended konika.
+for program in "$konika" ${earlier_konika[@]+"${earlier_konika[@]}"}; do
+    peak=$("$headless" run /usr/bin/time -f %M timeout 3 "$program" <<<"$ellipse" 2>&1 >/dev/null |
+        tail -n 1 || true)
+    echo "ellipse window open 3 s, $program: peak $peak KiB"
+done

@@ -1,6 +1,6 @@
 // The floor for the time to the first frame: a GLUT program that opens the same window as
 // konika (title, 1024 x 700 at (100, 50), RGB, double-buffered with a depth buffer) and only
-// clears it to the same background, redrawing whenever idle as konika does.
+// clears it to the same background, drawing when GLUT asks, as konika does.
 #include <GL/glut.h>
 
 static void clearFrame() {
@@ -16,7 +16,6 @@ int main(int argc, char** argv) {
     glutCreateWindow("Geometrija - prikaz zadatka");
     glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
     glutDisplayFunc(clearFrame);
-    glutIdleFunc(clearFrame);
     glutMainLoop();
     return 0;
 }

@@ -68,14 +68,14 @@ struct LaunchPair {
 };
 
 // Which program goes first alternates, so that neither always meets a warmer file cache.
-LaunchPair launchPair(WindowWatch& watch, bool konikaFirst) {
+LaunchPair launchPair(WindowWatch& watch, const std::string& konika, bool konikaFirst) {
     LaunchPair pair{};
     if (konikaFirst) {
-        pair.konika = launchToFirstFrame(watch, KONIKA_PATH, kEllipse.typed);
+        pair.konika = launchToFirstFrame(watch, konika, kEllipse.typed);
         pair.bare = launchToFirstFrame(watch, BARE_WINDOW_PATH, "");
     } else {
         pair.bare = launchToFirstFrame(watch, BARE_WINDOW_PATH, "");
-        pair.konika = launchToFirstFrame(watch, KONIKA_PATH, kEllipse.typed);
+        pair.konika = launchToFirstFrame(watch, konika, kEllipse.typed);
     }
     return pair;
 }
@@ -88,7 +88,7 @@ double median(std::vector<double> values) {
 
 // Medians: a launch now and then meets a busy machine. The ratio is the median of each
 // iteration's own ratio, as the two launches of an iteration meet the same load.
-void firstFrame(benchmark::State& state) {
+void firstFrame(benchmark::State& state, const std::string& konika) {
     WindowWatch watch;
     std::vector<double> konikaSeconds;
     std::vector<double> bareSeconds;
@@ -98,7 +98,7 @@ void firstFrame(benchmark::State& state) {
     for (auto _ : state) {
         LaunchPair pair;
         try {
-            pair = launchPair(watch, ratios.size() % 2 == 0);
+            pair = launchPair(watch, konika, ratios.size() % 2 == 0);
         } catch (const std::exception& e) {
             state.SkipWithError(e.what());
             return;
@@ -119,14 +119,22 @@ void firstFrame(benchmark::State& state) {
 
 } // namespace
 
+// An optional argument names an earlier build of konika, measured the same way after this one.
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        benchmark::ReportUnrecognizedArguments(argc, argv);
         return 1;
     }
-    benchmark::RegisterBenchmark("first_frame/ellipse", firstFrame)
+    benchmark::RegisterBenchmark("first_frame/ellipse", firstFrame, std::string(KONIKA_PATH))
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
+    if (argc == 2) {
+        benchmark::RegisterBenchmark("first_frame/ellipse_earlier_konika", firstFrame,
+                                     std::string(argv[1]))
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -34,13 +34,12 @@ void traceHyperbola() {
 }
 
 // konika's window and camera on the traced scene, once the window is shown; the benchmark
-// draws the frames itself, so the idle drawing is switched off.
+// draws the frames itself.
 void openWindow() {
     int argc = 1;
     char name[] = "frame_benchmark";
     char* argv[] = {name, nullptr};
     openViewer(&argc, argv);
-    glutIdleFunc(nullptr);
     glutReshapeFunc(onFirstReshape);
     while (!windowShown) {
         glutMainLoopEvent();

@@ -19,6 +19,9 @@ class WindowWatch {
     // True while a window with the title exists, shown or not.
     bool windowExists();
 
+    // The window with the title once it is viewable; 0 before.
+    Window shownWindow() { return findWindow(true); }
+
   private:
     Window findWindow(bool viewableOnly);
     bool isBackground(Window window, int x, int y);
