@@ -102,21 +102,17 @@ TEST(FirstViewTest, ASceneWithoutShapesKeepsItsUsualCamera) {
     EXPECT_EQ(camera.eyeDistance, 1024.0f);
 }
 
-CurveShapes traced(float a11, float a22, float a13, float a33, CurveKind kind) {
-    Conic canonical;
-    canonical.a11 = a11;
-    canonical.a22 = a22;
-    canonical.a13 = a13;
-    canonical.a33 = a33;
-    return sampleCurve(canonical, kind);
+// Canonical records: a11, a12, a22, a13, a23, a33.
+std::vector<Segment> tracedSegments(const Conic& canonical, CurveKind kind) {
+    return sampleCurve(canonical, kind).segments;
 }
 
 TEST(FirstViewTest, OnlyTheEllipseClosesItsChain) {
-    EXPECT_TRUE(isClosedChain(traced(1, 4, 0, -4, Ellipse).segments));
-    EXPECT_TRUE(isClosedChain(traced(1e6f, 1, 0, -1e6f, Ellipse).segments));
-    EXPECT_TRUE(isClosedChain(traced(1, 1, 0, -1e-6f, Ellipse).segments));
-    EXPECT_FALSE(isClosedChain(traced(1, -4, 0, -4, Hyperbola).segments));
-    EXPECT_FALSE(isClosedChain(traced(0, 1, -2, 0, Parabola).segments));
+    EXPECT_TRUE(isClosedChain(tracedSegments({1, 0, 4, 0, 0, -4}, Ellipse)));
+    EXPECT_TRUE(isClosedChain(tracedSegments({1e6f, 0, 1, 0, 0, -1e6f}, Ellipse)));
+    EXPECT_TRUE(isClosedChain(tracedSegments({1, 0, 1, 0, 0, -1e-6f}, Ellipse)));
+    EXPECT_FALSE(isClosedChain(tracedSegments({1, 0, -4, 0, 0, -4}, Hyperbola)));
+    EXPECT_FALSE(isClosedChain(tracedSegments({0, 0, 1, -2, 0, 0}, Parabola)));
     EXPECT_FALSE(isClosedChain({}));
 }
 

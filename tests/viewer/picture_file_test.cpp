@@ -1,18 +1,15 @@
 #include "picture.h"
+#include "scratch_folder.h"
 #include "viewer/png_file.h"
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -50,42 +47,17 @@ RgbPicture smallPicture() {
         3, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255, 0, 0, 0, 128, 128, 128}};
 }
 
-std::set<std::string> filesIn(const std::string& folder) {
-    std::set<std::string> names;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (const dirent* entry = readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != "..") {
-                names.insert(name);
-            }
-        }
-        closedir(dir);
-    }
-    return names;
-}
-
 class SavePictureTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char name[] = "/tmp/konika-save-XXXXXX";
-        ASSERT_NE(mkdtemp(name), nullptr);
-        folder = name;
-    }
-    void TearDown() override {
-        for (const std::string& file : filesIn(folder)) {
-            unlink((folder + "/" + file).c_str());
-        }
-        rmdir(folder.c_str());
-    }
-
-    std::string folder;
+    ScratchFolder scratch;
+    const std::string& folder = scratch.path();
 };
 
 TEST_F(SavePictureTest, WritesThePictureTheRightWayUp) {
     const SaveOutcome outcome = savePicture(smallPicture(), folder, december7());
     ASSERT_TRUE(outcome.saved()) << saveReport(outcome);
     EXPECT_EQ(outcome.fileName, "konika-20261207-143002.png");
-    EXPECT_EQ(filesIn(folder), std::set<std::string>{"konika-20261207-143002.png"});
+    EXPECT_EQ(scratch.files(), std::set<std::string>{"konika-20261207-143002.png"});
     std::string error;
     const Picture png = readPng(folder + "/" + outcome.fileName, error);
     EXPECT_EQ(error, "");
@@ -108,7 +80,7 @@ TEST_F(SavePictureTest, NeverReplacesAFileButNumbersTheNextOne) {
     std::string text;
     std::getline(kept, text);
     EXPECT_EQ(text, "not konika's");
-    EXPECT_EQ(filesIn(folder).size(), 3u) << "no temporary file stays behind";
+    EXPECT_EQ(scratch.files().size(), 3u) << "no temporary file stays behind";
 }
 
 TEST_F(SavePictureTest, AFolderThatIsGoneIsReportedAndNothingIsWritten) {
@@ -116,7 +88,7 @@ TEST_F(SavePictureTest, AFolderThatIsGoneIsReportedAndNothingIsWritten) {
     EXPECT_FALSE(outcome.saved());
     EXPECT_EQ(outcome.error, ENOENT);
     EXPECT_EQ(outcome.fileName, "");
-    EXPECT_TRUE(filesIn(folder).empty());
+    EXPECT_TRUE(scratch.files().empty());
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "konika_window.h"
+#include "scratch_folder.h"
 
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <unistd.h>
 
 #include <regex>
@@ -18,22 +18,8 @@ const std::string kSaved = "Slika je sacuvana u datoteku ";
 
 class SaveWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char name[] = "/tmp/konika-window-XXXXXX";
-        ASSERT_NE(mkdtemp(name), nullptr);
-        folder = name;
-    }
-    void TearDown() override {
-        if (DIR* dir = opendir(folder.c_str())) {
-            while (const dirent* entry = readdir(dir)) {
-                unlink((folder + "/" + entry->d_name).c_str());
-            }
-            closedir(dir);
-        }
-        rmdir(folder.c_str());
-    }
-
-    std::string folder;
+    ScratchFolder scratch;
+    const std::string& folder = scratch.path();
     XvfbServer server;
 };
 
