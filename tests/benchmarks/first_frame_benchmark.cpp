@@ -46,7 +46,7 @@ struct Launch {
 // next program starts, so that the watch never sees a window of an earlier one.
 Launch launchToFirstFrame(WindowWatch& watch, const std::string& path, const std::string& input) {
     const auto start = Clock::now();
-    ChildProcess program({path}, {{}, input, ""});
+    ChildProcess program({path}, {{}, input});
     while (!watch.firstFrameShown()) {
         if (!program.running()) {
             throw std::runtime_error(path + " ended before its first frame");

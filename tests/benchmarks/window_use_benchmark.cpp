@@ -111,7 +111,7 @@ Figures measure(const std::string& konika, const Settings& settings) {
     XvfbServer server;
     setenv("DISPLAY", server.display().c_str(), 1);
     WindowWatch watch;
-    ChildProcess program({konika}, {{}, kEllipse.typed, ""});
+    ChildProcess program({konika}, {{}, kEllipse.typed});
     waitForFirstFrame(watch, program);
     std::this_thread::sleep_for(std::chrono::seconds(1));
 

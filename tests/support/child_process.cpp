@@ -35,14 +35,14 @@ void setEnvironment(const std::vector<std::string>& entries) {
 
 // Runs in the child between fork and exec.
 [[noreturn]] void execChild(const std::vector<std::string>& arguments,
-                            const ChildProcess::Options& options, std::FILE* input,
-                            std::FILE* output, std::FILE* errors) {
+                            const ChildProcess::Options& options, const std::string& directory,
+                            std::FILE* input, std::FILE* output, std::FILE* errors) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     dup2(fileno(input), STDIN_FILENO);
     dup2(fileno(output), STDOUT_FILENO);
     dup2(fileno(errors), STDERR_FILENO);
     setEnvironment(options.environment);
-    if (!options.directory.empty() && chdir(options.directory.c_str()) != 0) {
+    if (!directory.empty() && chdir(directory.c_str()) != 0) {
         _exit(126);
     }
     std::vector<char*> argv;
@@ -70,13 +70,14 @@ std::string contents(std::FILE* file) {
 
 } // namespace
 
-ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Options& options) {
+ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Options& options,
+                           const std::string& directory) {
     std::FILE* input = temporaryFileWith(options.input);
     outputFile_ = temporaryFileWith("");
     errorFile_ = temporaryFileWith("");
     pid_ = fork();
     if (pid_ == 0) {
-        execChild(arguments, options, input, outputFile_, errorFile_);
+        execChild(arguments, options, directory, input, outputFile_, errorFile_);
     }
     std::fclose(input);
     if (pid_ < 0) {

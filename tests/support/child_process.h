@@ -17,10 +17,11 @@ class ChildProcess {
         std::vector<std::string> environment; // NAME=value entries added to ours; a bare NAME
                                               // removes that variable
         std::string input;                    // its whole standard input
-        std::string directory;                // where it runs; ours when empty
     };
 
-    ChildProcess(const std::vector<std::string>& arguments, const Options& options);
+    // It runs in directory, or in ours when that is empty.
+    ChildProcess(const std::vector<std::string>& arguments, const Options& options,
+                 const std::string& directory = "");
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

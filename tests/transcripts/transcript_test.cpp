@@ -45,7 +45,7 @@ class Transcript : public ::testing::TestWithParam<TranscriptCase> {};
 TEST_P(Transcript, ConsoleOutputMatches) {
     const TranscriptCase& c = GetParam();
     // Without a display the window cannot open, so a run that reaches it ends there.
-    ChildProcess run(commandLine(), {{"DISPLAY"}, c.input, ""});
+    ChildProcess run(commandLine(), {{"DISPLAY"}, c.input});
     const std::optional<int> status = run.waitForExit(kTimeout);
     ASSERT_TRUE(status) << "still running after " << kTimeout.count() << " s";
 

@@ -69,8 +69,8 @@ KonikaWindow::KonikaWindow(const XvfbServer& server, const std::vector<std::stri
     ChildProcess::Options options;
     options.environment = {"DISPLAY=" + server.display()};
     options.input = joinLines(coefficients);
-    options.directory = directory;
-    process_ = std::make_unique<ChildProcess>(std::vector<std::string>{KONIKA_PATH}, options);
+    process_ =
+        std::make_unique<ChildProcess>(std::vector<std::string>{KONIKA_PATH}, options, directory);
     findWindow();
     waitForPicture([](const Picture& p) { return countBackground(p) > p.width * p.height / 2; },
                    "the first picture");
