@@ -17,6 +17,9 @@ enum : CurveKind {
     IntersectingLines = 4,
     ParallelLines = 5,
     DoubleLine = 6,
+    // Never handed to the tracing: the reduction records it for the window, which can name
+    // the point although it draws nothing of it at first.
+    SinglePoint = 7,
 };
 
 // a11*X^2 + 2*a12*X*Y + a22*Y^2 + 2*a13*X + 2*a23*Y + a33 = 0, stored as the entries of the

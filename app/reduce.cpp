@@ -10,6 +10,7 @@
 #include "exact/invariants.h"
 #include "geometry/numbers.h"
 #include "scene/curve.h"
+#include "scene/reduction_record.h"
 
 #include <cmath>
 #include <cstdio>
@@ -42,7 +43,7 @@ float withExactSign(float computed, int exactSign, long double exactValue) {
 
 // What the classification found: a curve to trace, or the result to return without one.
 struct Outcome {
-    CurveKind kind; // 0: nothing to trace
+    CurveKind kind; // 0 or SinglePoint: nothing to trace
     int result;
 };
 
@@ -50,7 +51,7 @@ constexpr Outcome traced(CurveKind kind) {
     return {kind, 0};
 }
 constexpr Outcome kNoPicture = {0, 1};
-constexpr Outcome kSinglePoint = {0, 0}; // the viewer opens on an empty scene
+constexpr Outcome kSinglePoint = {SinglePoint, 0}; // not traced: the viewer opens empty
 
 // The steps are written down first and shown only once all their numbers are known to be
 // finite: a step that overflows the floats is not shown half done.
@@ -345,15 +346,20 @@ int Conic::reduceConic() {
         !isFiniteMatrix(reduction.rotation)) {
         return tooLargeToReduce();
     }
+    const bool drawn = outcome.kind != 0 && outcome.kind != SinglePoint;
     CurveShapes curve;
-    if (outcome.kind != 0) {
+    if (drawn) {
         curve = sampleCurve(*this, outcome.kind);
         if (!isFinite(curve)) {
             return tooLargeToReduce();
         }
     }
     std::fputs(reduction.steps.c_str(), stdout);
-    if (outcome.kind == 0) {
+    if (outcome.kind == SinglePoint) {
+        recordReduction(*this, SinglePoint, reduction.reflection, reduction.rotation,
+                        reduction.translation);
+    }
+    if (!drawn) {
         return outcome.result;
     }
     traceCurve(outcome.kind, reduction.reflection, reduction.rotation, reduction.translation,

@@ -1,11 +1,14 @@
 #include "scene.h"
 
+#include "scene/reduction_record.h"
+
 // Defined in one translation unit, so they are created in this order and destroyed in the
 // reverse order at exit.
 std::vector<Point> scenePoints;
 std::vector<Segment> sceneSegments;
 std::vector<Line> sceneLines;
 std::vector<Circle> sceneCircles;
+ReductionRecord reductionRecord;
 
 namespace {
 
@@ -49,6 +52,11 @@ void addLine(Line l, ColorCode color) {
     appendWithinLimit(sceneLines, l);
 }
 
+void recordReduction(const Conic& canonical, CurveKind kind, Matrix reflection, Matrix rotation,
+                     Matrix translation) {
+    reductionRecord = ReductionRecord{canonical, kind, reflection, rotation, translation};
+}
+
 void clearScene() {
     scenePoints.clear();
     sceneSegments.clear();
@@ -56,4 +64,5 @@ void clearScene() {
     sceneCircles.clear();
     boxMin = initialBoxMin();
     boxMax = Point();
+    reductionRecord = ReductionRecord{};
 }

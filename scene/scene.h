@@ -36,6 +36,6 @@ void appendWithinLimit(std::vector<T>& records, const T& record,
 void addSegment(Segment s, ColorCode color);
 void addLine(Line l, ColorCode color);
 
-// Empties every collection and restores the initial box, so that one process can trace
-// several curves (tests, fuzzing).
+// Empties every collection, restores the initial box and forgets the recorded reduction, so
+// that one process can trace several curves (tests, fuzzing).
 void clearScene();

@@ -1,6 +1,7 @@
 #include "app/conic.h"
 #include "scene/curve.h"
 #include "scene/frames.h"
+#include "scene/reduction_record.h"
 #include "scene/scene.h"
 
 #include <cstdio>
@@ -20,6 +21,7 @@ void Conic::traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matri
     for (const Line& l : curve.lines) {
         addLine(l, kCurveColor);
     }
+    recordReduction(*this, kind, reflection, rotation, translation);
 }
 
 void Conic::traceCurve(CurveKind kind, Matrix reflection, Matrix rotation, Matrix translation) {

@@ -1,5 +1,6 @@
 #include "traced_conic.h"
 
+#include "scene/reduction_record.h"
 #include "scene/scene.h"
 
 #include <cstdio>
@@ -112,6 +113,9 @@ TracedConic traceConic(const Conic& entered) {
         run.frames = framesOfScene();
         run.curvePoints = curvePointsOfScene();
     }
+    const ReductionRecord& r = reductionRecord;
+    run.elements = curveElements(r.canonical, r.kind, r.reflection, r.rotation, r.translation);
+    run.toTyped = planeMap(r.reflection, r.rotation, r.translation);
     clearScene();
     return run;
 }

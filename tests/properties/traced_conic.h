@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/conic.h"
+#include "scene/elements.h"
 
 #include <vector>
 
@@ -33,6 +34,8 @@ struct TracedConic {
     CurveKind kind;               // 0 when nothing was traced
     Frames frames;                // when something was traced
     std::vector<Vec> curvePoints; // in the canonical frame: segment ends, three points per line
+    CurveElements elements;       // of what the reduction recorded (a single point too)
+    PlaneMap toTyped{};           // the canonical frame into the plane as typed, as recorded
 };
 
 TracedConic traceConic(const Conic& entered);
