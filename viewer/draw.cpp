@@ -1,6 +1,7 @@
 #include "viewer/draw.h"
 
 #include "scene/scene.h"
+#include "viewer/overlays.h"
 #include "viewer/palette.h"
 #include "viewer/shape_vertices.h"
 #include "viewer/view_state.h"
@@ -52,10 +53,12 @@ static void drawPoint(const Point& point) {
     glEnd();
 }
 
-// No depth test: the drawing order alone decides what lies on top.
+// No depth test: the drawing order alone decides what lies on top. The overlays the keys
+// turn on lie under the scene (the grid) or over it.
 static void drawScene() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
+    drawUnderlays();
     for (const Circle& circle : sceneCircles) {
         drawCircle(circle);
     }
@@ -68,6 +71,7 @@ static void drawScene() {
     for (const Point& point : scenePoints) {
         drawPoint(point);
     }
+    drawOverlays();
     glPopMatrix();
 }
 

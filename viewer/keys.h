@@ -15,7 +15,10 @@ enum class ViewAction {
     PanRight,
     PanUp,
     PanDown,
-    Save
+    Save,
+    ToggleElements,
+    ToggleGrid,
+    ToggleHelp
 };
 
 // GLUT's codes of the special keys and buttons of the wheel used here (GLUT_KEY_LEFT ...).
@@ -45,6 +48,12 @@ inline ViewAction actionForKey(unsigned char key) {
         return ViewAction::ZoomOut;
     case 's':
         return ViewAction::Save;
+    case 'g':
+        return ViewAction::ToggleElements;
+    case 'm':
+        return ViewAction::ToggleGrid;
+    case 'h':
+        return ViewAction::ToggleHelp;
     default:
         return ViewAction::None;
     }

@@ -1,5 +1,6 @@
 #include "viewer/view_actions.h"
 
+#include "viewer/overlays.h"
 #include "viewer/view_state.h"
 #include "viewer/view_steps.h"
 #include "viewer/viewer.h"
@@ -39,6 +40,15 @@ void applyViewAction(ViewAction action) {
         break;
     case ViewAction::Save:
         pictureRequested = true;
+        break;
+    case ViewAction::ToggleElements:
+        toggleElements();
+        break;
+    case ViewAction::ToggleGrid:
+        overlays.grid = !overlays.grid;
+        break;
+    case ViewAction::ToggleHelp:
+        overlays.help = !overlays.help;
         break;
     }
     glutPostRedisplay();

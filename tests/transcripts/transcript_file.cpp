@@ -80,6 +80,8 @@ class Parser {
             current_.input += unescape(rest);
         } else if (line == "window" || line == "no-window") {
             current_.opensWindow = line == "window";
+        } else if (keyword == "keys") {
+            current_.keys = rest;
         } else if (keyword == "prompts" || keyword == "prompt") {
             addPrompts(keyword, rest);
         } else if (line == "legends") {

@@ -10,6 +10,7 @@ struct TranscriptCase {
     std::string expectedOutput; // standard output, byte for byte
     bool restUnchecked = false; // only the beginning of the output is compared
     bool opensWindow = false;   // the reduction hands the curve over to the window
+    std::string keys;           // pressed in the window, one character each, once it is drawn
 };
 
 // Reads the cases from a transcript file (its format is described at the top of the file).

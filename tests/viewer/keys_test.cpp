@@ -14,6 +14,8 @@ TEST(KeysTest, CharacterKeysSpecialKeysAndTheWheelMapToActions) {
         {27, ViewAction::Quit},       {'q', ViewAction::Quit},   {'Q', ViewAction::Quit},
         {'r', ViewAction::FirstView}, {'+', ViewAction::ZoomIn}, {'=', ViewAction::ZoomIn},
         {'-', ViewAction::ZoomOut},   {'s', ViewAction::Save},   {'S', ViewAction::Save},
+        {'g', ViewAction::ToggleElements}, {'G', ViewAction::ToggleElements},
+        {'m', ViewAction::ToggleGrid},     {'h', ViewAction::ToggleHelp},
         {'x', ViewAction::None},      {' ', ViewAction::None},   {'\r', ViewAction::None},
     };
     for (const auto& c : characters) {
