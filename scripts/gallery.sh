@@ -9,15 +9,19 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-# Each example: its name, then the six numbers typed (X^2, X*Y, Y^2, X, Y, free term).
+# Each example: its name, the keys pressed in the window before the picture is taken (- for
+# none), then the six numbers typed (X^2, X*Y, Y^2, X, Y, free term).
 examples=(
-    "ellipse             1 0 4 0 0 -4"
-    "hyperbola           1 0 -4 0 0 -4"
-    "parabola            0 0 1 -4 0 0"
-    "intersecting-lines  1 0 -1 0 0 0"
-    "parallel-lines      0 0 1 0 0 -1"
-    "double-line         1 4 4 0 0 0"
-    "rotated-translated  5 4 8 -32 -56 80"
+    "ellipse                      -  1 0 4 0 0 -4"
+    "hyperbola                    -  1 0 -4 0 0 -4"
+    "parabola                     -  0 0 1 -4 0 0"
+    "intersecting-lines           -  1 0 -1 0 0 0"
+    "parallel-lines               -  0 0 1 0 0 -1"
+    "double-line                  -  1 4 4 0 0 0"
+    "rotated-translated           -  5 4 8 -32 -56 80"
+    "rotated-translated-elements  g  5 4 8 -32 -56 80"
+    "hyperbola-elements           g  1 0 -4 0 0 -4"
+    "rotated-translated-grid      m  5 4 8 -32 -56 80"
 )
 
 konika=""
@@ -39,12 +43,13 @@ if [[ -z $konika ]]; then
 fi
 mkdir -p "$out"
 
-numbers_of() {
-    local example name numbers
+# The keys and the numbers of an example.
+example_of() {
+    local example name rest
     for example in "${examples[@]}"; do
-        read -r name numbers <<<"$example"
+        read -r name rest <<<"$example"
         if [[ $name == "$1" ]]; then
-            echo "$numbers"
+            echo "$rest"
             return 0
         fi
     done
@@ -59,7 +64,7 @@ if ((${#names[@]} == 0)); then
     done
 fi
 for name in "${names[@]}"; do
-    numbers_of "$name" >/dev/null
+    example_of "$name" >/dev/null
 done
 
 # konika saves each picture under a name of its own in a scratch folder; it is then moved to
@@ -68,9 +73,12 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 transcript="$scratch/transcript"
 for name in "${names[@]}"; do
-    read -ra typed <<<"$(numbers_of "$name")"
+    read -r keys numbers <<<"$(example_of "$name")"
+    read -ra typed <<<"$numbers"
+    pressed=()
+    [[ $keys != - ]] && pressed=(--keys "$keys")
     if ! printf '%s\n' "${typed[@]}" |
-        "$root/scripts/headless.sh" picture "$konika" "$scratch" >"$transcript"; then
+        "$root/scripts/headless.sh" picture "${pressed[@]}" "$konika" "$scratch" >"$transcript"; then
         echo "No picture of $name (typed: ${typed[*]}); konika printed:" >&2
         cat "$transcript" >&2
         exit 1

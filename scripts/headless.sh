@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs programs on a virtual X display (Xvfb), for machines without a screen.
 #
-#   scripts/headless.sh picture KONIKA FOLDER [ARGUMENT...]
+#   scripts/headless.sh picture [--keys KEYS] KONIKA FOLDER [ARGUMENT...]
 #       Runs KONIKA in FOLDER with the arguments; it reads this script's standard input and
-#       writes to its standard output as in a plain run. Once its window is shown, presses
-#       konika's save key, which saves the window's picture as a new PNG file in FOLDER, and then
-#       its quit key. Instead of konika's line about the file, prints last
+#       writes to its standard output as in a plain run. Once its window is shown, presses the
+#       KEYS in it (letters, one key each: g for the elements of the curve, m for the grid),
+#       then konika's save key, which saves the window's picture as a new PNG file in FOLDER,
+#       and then its quit key. Instead of konika's line about the file, prints last
 #       "Picture of the window: PATH".
 #       Exit status: 0 picture saved, 3 konika ended without opening a window, 1 failure.
 #   scripts/headless.sh run COMMAND [ARGUMENT...]
@@ -41,7 +42,7 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 usage() {
-    sed -n '4,13s/^# \{0,1\}//p' "$0" >&2
+    sed -n '4,14s/^# \{0,1\}//p' "$0" >&2
     exit 1
 }
 
@@ -73,17 +74,21 @@ start_display() {
     export DISPLAY
 }
 
-# Nothing limits the wait for the window, as a user may be typing the numbers. The key is sent
-# to the window itself (xdotool's notes about the keyboard focus are of no use here); konika
-# handles it after the events that showed the window, and draws the frame that it saves.
-press_save_key() {
-    local window=""
+# Nothing limits the wait for the window, as a user may be typing the numbers. The keys are
+# sent to the window itself (xdotool's notes about the keyboard focus are of no use here);
+# konika handles them in order, after the events that showed the window, so the frame that it
+# saves shows what the keys before the save key turned on.
+press_keys_and_save() {
+    local keys=() i window=""
+    for ((i = 0; i < ${#1}; i++)); do
+        keys+=("${1:i:1}")
+    done
     until [[ -n $window ]]; do
         sleep 0.05
         window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1 || true)
     done
     echo "$window" >"$scratch/window"
-    xdotool key --window "$window" s 2>/dev/null
+    xdotool key --window "$window" "${keys[@]}" s 2>/dev/null
 }
 
 # konika may end on the key's press, before its release reaches the window.
@@ -95,6 +100,12 @@ press_quit_key() {
 # is saved, or could not be. The save key has 30 s to bring that line. Lines come whole, as
 # konika's output is line-buffered; a last line without its line end is passed on as it is.
 take_picture() {
+    local keys=""
+    if [[ $1 == --keys ]]; then
+        keys=$2
+        shift 2
+    fi
+    (($# >= 2)) || usage
     local konika=$1 folder
     folder=$(cd "$2" && pwd)
     shift 2
@@ -105,7 +116,7 @@ take_picture() {
     mkfifo "$scratch/output"
     (cd "$folder" && exec stdbuf -oL "$konika" "$@") <&0 >"$scratch/output" &
     konika_pid=$!
-    press_save_key &
+    press_keys_and_save "$keys" &
     presser_pid=$!
     exec 4<"$scratch/output"
     local line="" picture="" failed=0 pressed_at="" read_status=0

@@ -76,8 +76,11 @@ void drawElementLine(const ElementLine& l, double size) {
     setColor(l.role == LineRole::Directrix ? kDarkPurple : kBlack);
     const Line line = sceneLine(l.canonical);
     drawStippledLine(line, l.role == LineRole::Axis ? kDashDotted : kDashed);
-    // Lines through the origin are labelled a size out, the others half a size along.
-    const double along = l.canonical.c == 0.0 ? size : size / 2;
+    // Asymptotes are labelled out where the branches near them, other lines through the
+    // origin a size out, the rest half a size along from the axis.
+    const double along = l.role == LineRole::Asymptote ? 3 * size
+                         : l.canonical.c == 0.0        ? size
+                                                       : size / 2;
     drawText(static_cast<float>(line.point.x + along * line.direction.x),
              static_cast<float>(line.point.y + along * line.direction.y), 0.0f,
              l.label.c_str());

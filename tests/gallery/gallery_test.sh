@@ -12,7 +12,7 @@ trap 'rm -rf "$scratch"' EXIT
 
 "$gallery" --konika "$konika" --out "$scratch" >/dev/null
 pictures=("$scratch"/*.png)
-[[ ${#pictures[@]} -eq 7 ]] || { echo "expected 7 pictures, got: ${pictures[*]}"; exit 1; }
+[[ ${#pictures[@]} -eq 10 ]] || { echo "expected 10 pictures, got: ${pictures[*]}"; exit 1; }
 
 failed=0
 for picture in "${pictures[@]}"; do
