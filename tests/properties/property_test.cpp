@@ -85,25 +85,6 @@ class Survey {
     int disagreements_ = 0;
 };
 
-Conic typedConic(const Milli& typed, const std::string& exponent) {
-    float v[6];
-    for (int i = 0; i < 6; ++i) {
-        v[i] = std::strtof((typedDecimal(typed[i]) + exponent).c_str(), nullptr);
-    }
-    return storedConic(v[0], v[1], v[2], v[3], v[4], v[5]);
-}
-
-Conic typedConic(const char* typed) {
-    std::istringstream words(typed);
-    float v[6] = {};
-    for (float& value : v) {
-        std::string word;
-        words >> word;
-        value = std::strtof(word.c_str(), nullptr);
-    }
-    return storedConic(v[0], v[1], v[2], v[3], v[4], v[5]);
-}
-
 // Coefficients near the ends of the float range, where a float step overflows or underflows,
 // and float residues that the exact decisions replace. A curve that the floats can still show
 // must be traced; where they cannot, the run may end without a picture, but whatever is
@@ -151,7 +132,7 @@ TEST(ReductionProperties, HoldForTheOracleCorpus) {
     const std::vector<CorpusCase> corpus = buildCorpus();
     Survey survey("oracle corpus");
     for (const CorpusCase& c : corpus) {
-        survey.check(typedConic(c.typed, ""));
+        survey.check(typedConic(c.typed));
     }
     survey.print();
     EXPECT_EQ(survey.disagreements(), 0);

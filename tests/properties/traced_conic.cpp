@@ -4,6 +4,8 @@
 #include "scene/scene.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -129,4 +131,23 @@ Conic storedConic(float x2, float xy, float y2, float x, float y, float free) {
     c.a23 = static_cast<float>(y * 0.5);
     c.a33 = free;
     return c;
+}
+
+Conic typedConic(const Milli& typed, const std::string& exponent) {
+    float v[6];
+    for (int i = 0; i < 6; ++i) {
+        v[i] = std::strtof((typedDecimal(typed[i]) + exponent).c_str(), nullptr);
+    }
+    return storedConic(v[0], v[1], v[2], v[3], v[4], v[5]);
+}
+
+Conic typedConic(const std::string& words) {
+    std::istringstream in(words);
+    float v[6] = {};
+    for (float& value : v) {
+        std::string word;
+        in >> word;
+        value = std::strtof(word.c_str(), nullptr);
+    }
+    return storedConic(v[0], v[1], v[2], v[3], v[4], v[5]);
 }

@@ -2,6 +2,9 @@
 
 #include "app/conic.h"
 #include "scene/elements.h"
+#include "tests/corpus/corpus.h"
+
+#include <string>
 
 #include <vector>
 
@@ -42,3 +45,8 @@ TracedConic traceConic(const Conic& entered);
 
 // The record as the console stores typed coefficients: the X*Y, X and Y ones halved.
 Conic storedConic(float x2, float xy, float y2, float x, float y, float free);
+
+// The record of the six coefficients as typed: a corpus case (with an exponent such as "e8"
+// appended to each), or six words.
+Conic typedConic(const Milli& typed, const std::string& exponent = "");
+Conic typedConic(const std::string& words);
