@@ -140,9 +140,8 @@ PlaneMap planeMap(Matrix reflection, Matrix rotation, Matrix translation) {
                  r11 = rotation(1, 1);
     const double s00 = reflection(0, 0), s01 = reflection(0, 1), s10 = reflection(1, 0),
                  s11 = reflection(1, 1);
-    return PlaneMap{r00 * s00 + r01 * s10, r00 * s01 + r01 * s11,
-                    r10 * s00 + r11 * s10, r10 * s01 + r11 * s11,
-                    translation(0, 2),     translation(1, 2)};
+    return PlaneMap{r00 * s00 + r01 * s10, r00 * s01 + r01 * s11, r10 * s00 + r11 * s10,
+                    r10 * s01 + r11 * s11, translation(0, 2),     translation(1, 2)};
 }
 
 PlanePoint mapPoint(const PlaneMap& m, PlanePoint p) {

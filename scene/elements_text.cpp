@@ -56,8 +56,8 @@ std::string heading(const CurveElements& e) {
     case Hyperbola:
         return formatted("Hiperbola %s = 1: realna poluosa a = %5.2f, imaginarna poluosa b = "
                          "%5.2f, c = %5.2f, e = %.4f\n",
-                         e.realAlongY ? "Y^2/a^2 - X^2/b^2" : "X^2/a^2 - Y^2/b^2", e.a, e.b,
-                         e.c, e.e);
+                         e.realAlongY ? "Y^2/a^2 - X^2/b^2" : "X^2/a^2 - Y^2/b^2", e.a, e.b, e.c,
+                         e.e);
     case Parabola:
         return formatted("Parabola Y^2 = 2pX: p = %5.2f, e = %.4f\n", e.p, e.e);
     case IntersectingLines:

@@ -82,8 +82,7 @@ void drawElementLine(const ElementLine& l, double size) {
                          : l.canonical.c == 0.0        ? size
                                                        : size / 2;
     drawText(static_cast<float>(line.point.x + along * line.direction.x),
-             static_cast<float>(line.point.y + along * line.direction.y), 0.0f,
-             l.label.c_str());
+             static_cast<float>(line.point.y + along * line.direction.y), 0.0f, l.label.c_str());
 }
 
 void drawElementPoint(const ElementPoint& p) {

@@ -57,6 +57,7 @@ struct TextbookCase {
     Figures figures;
     std::vector<ExpectedPoint> points;
     std::vector<ExpectedLine> lines;
+    std::vector<const char*> printed; // lines of the console text, its first line first
 };
 
 LineEquation unitLine(double a, double b, double c) {
@@ -88,56 +89,105 @@ void expectLine(const LineEquation& actual, const LineEquation& expected, const 
 // textbook formulas, then x = R S X + t with the reduction's turn R, exchange S and move t.
 const std::vector<TextbookCase> kTextbook = {
     // X^2/4 + Y^2 = 1: c = sqrt 3, e = sqrt 3 / 2, directrices X = +-4/sqrt 3.
-    {"1 0 4 0 0 -4", Ellipse, axes(2, 1, kSqrt3, kSqrt3 / 2),
-     {{"F1", {kSqrt3, 0}, {kSqrt3, 0}}, {"F2", {-kSqrt3, 0}, {-kSqrt3, 0}},
-      {"T3", {0, 1}, {0, 1}}},
+    {"1 0 4 0 0 -4",
+     Ellipse,
+     axes(2, 1, kSqrt3, kSqrt3 / 2),
+     {{"F1", {kSqrt3, 0}, {kSqrt3, 0}}, {"F2", {-kSqrt3, 0}, {-kSqrt3, 0}}, {"T3", {0, 1}, {0, 1}}},
      {{"d1", {1, 0, -4 / kSqrt3}, {1, 0, -4 / kSqrt3}},
-      {"d2", {1, 0, 4 / kSqrt3}, {1, 0, 4 / kSqrt3}}}},
+      {"d2", {1, 0, 4 / kSqrt3}, {1, 0, 4 / kSqrt3}}},
+     {"Elipsa X^2/a^2 + Y^2/b^2 = 1: a =  2.00, b =  1.00, c =  1.73, e = 0.8660\n",
+      "direktrisa d1: X =  2.31 |  1.00*x + 0.00*y +-2.31 = 0\n"}},
     // -X^2 - 4Y^2 + 4 = 0 reaches -4X^2 - Y^2 + 4 = 0 through the exchange: a = 1 along X,
     // b = 2 along Y, so the foci lie on Y, and in the typed plane on x again.
-    {"-1 0 -4 0 0 4", Ellipse, axes(1, 2, kSqrt3, kSqrt3 / 2),
+    {"-1 0 -4 0 0 4",
+     Ellipse,
+     axes(1, 2, kSqrt3, kSqrt3 / 2),
      {{"F1", {0, kSqrt3}, {kSqrt3, 0}}, {"F2", {0, -kSqrt3}, {-kSqrt3, 0}}},
-     {{"d1", {0, 1, -4 / kSqrt3}, {1, 0, -4 / kSqrt3}}}},
+     {{"d1", {0, 1, -4 / kSqrt3}, {1, 0, -4 / kSqrt3}}},
+     {"Elipsa X^2/a^2 + Y^2/b^2 = 1: a =  1.00, b =  2.00, c =  1.73, e = 0.8660\n"}},
     // 5X^2 + 4XY + 8Y^2 - 32X - 56Y + 80 = 0: centre (2, 3), turned by atan(-1/2), 4X^2 + 9Y^2
     // = 36: a = 3, b = 2, c = sqrt 5, e = sqrt 5 / 3; the foci (2, 3) +- sqrt 5 (2, -1)/sqrt 5.
     // Directrix X = 9/sqrt 5: (2x - y - 1)/sqrt 5 = 9/sqrt 5.
-    {"5 4 8 -32 -56 80", Ellipse, axes(3, 2, kSqrt5, kSqrt5 / 3),
+    {"5 4 8 -32 -56 80",
+     Ellipse,
+     axes(3, 2, kSqrt5, kSqrt5 / 3),
      {{"F1", {kSqrt5, 0}, {4, 2}}, {"F2", {-kSqrt5, 0}, {0, 4}}, {"C", {0, 0}, {2, 3}}},
-     {{"d1", {1, 0, -9 / kSqrt5}, unitLine(2, -1, -10)}}},
+     {{"d1", {1, 0, -9 / kSqrt5}, unitLine(2, -1, -10)}},
+     {"Elipsa X^2/a^2 + Y^2/b^2 = 1: a =  3.00, b =  2.00, c =  2.24, e = 0.7454\n",
+      "ziza F1: ( 2.24, 0.00) | ( 4.00, 2.00)\n"}},
     // A circle: its centre alone, e = 0.
-    {"1 0 1 -2 0 -3", Ellipse, axes(2, 2, 0, 0), {{"C", {0, 0}, {1, 0}}}, {}},
+    {"1 0 1 -2 0 -3",
+     Ellipse,
+     axes(2, 2, 0, 0),
+     {{"C", {0, 0}, {1, 0}}},
+     {},
+     {"Kruznica X^2 + Y^2 = r^2: r =  2.00, e = 0.0000\n"}},
     // X^2/4 - Y^2 = 1: c = sqrt 5, e = sqrt 5 / 2, asymptotes Y = +-X/2.
-    {"1 0 -4 0 0 -4", Hyperbola, axes(2, 1, kSqrt5, kSqrt5 / 2),
+    {"1 0 -4 0 0 -4",
+     Hyperbola,
+     axes(2, 1, kSqrt5, kSqrt5 / 2),
      {{"F1", {kSqrt5, 0}, {kSqrt5, 0}}, {"T2", {-2, 0}, {-2, 0}}},
      {{"a1", unitLine(1, -2, 0), unitLine(1, -2, 0)},
       {"a2", unitLine(1, 2, 0), unitLine(1, 2, 0)},
-      {"d1", {1, 0, -4 / kSqrt5}, {1, 0, -4 / kSqrt5}}}},
+      {"d1", {1, 0, -4 / kSqrt5}, {1, 0, -4 / kSqrt5}}},
+     {"Hiperbola X^2/a^2 - Y^2/b^2 = 1: realna poluosa a =  2.00, imaginarna poluosa b =  1.00, "
+      "c =  2.24, e = 1.1180\n",
+      "asimptota a1: Y =  0.50*X | -0.45*x + 0.89*y + 0.00 = 0\n"}},
     // Y^2 - X^2/4 = 1 opens along Y: a = 1 (real), b = 2, c = sqrt 5, e = sqrt 5, directrices
     // Y = +-1/sqrt 5.
-    {"1 0 -4 0 0 4", Hyperbola, axes(1, 2, kSqrt5, kSqrt5),
+    {"1 0 -4 0 0 4",
+     Hyperbola,
+     axes(1, 2, kSqrt5, kSqrt5),
      {{"F1", {0, kSqrt5}, {0, kSqrt5}}, {"T1", {0, 1}, {0, 1}}},
      {{"a1", unitLine(1, -2, 0), unitLine(1, -2, 0)},
-      {"d2", {0, 1, 1 / kSqrt5}, {0, 1, 1 / kSqrt5}}}},
+      {"d2", {0, 1, 1 / kSqrt5}, {0, 1, 1 / kSqrt5}}},
+     {"Hiperbola Y^2/a^2 - X^2/b^2 = 1: realna poluosa a =  1.00, imaginarna poluosa b =  2.00, "
+      "c =  2.24, e = 2.2361\n"}},
     // Y^2 = 4X: p = 2, focus (1, 0), directrix X = -1.
-    {"0 0 1 -4 0 0", Parabola, only(&Figures::p, 2),
+    {"0 0 1 -4 0 0",
+     Parabola,
+     only(&Figures::p, 2),
      {{"F", {1, 0}, {1, 0}}, {"T", {0, 0}, {0, 0}}},
-     {{"d", {1, 0, 1}, {1, 0, 1}}, {"o", {0, 1, 0}, {0, 1, 0}}}},
+     {{"d", {1, 0, 1}, {1, 0, 1}}, {"o", {0, 1, 0}, {0, 1, 0}}},
+     {"Parabola Y^2 = 2pX: p =  2.00, e = 1.0000\n", "ziza F: ( 1.00, 0.00) | ( 1.00, 0.00)\n"}},
     // Y^2 = -4X opens to the left: p = -2, focus (-1, 0), directrix X = 1.
-    {"0 0 1 4 0 0", Parabola, only(&Figures::p, -2), {{"F", {-1, 0}, {-1, 0}}}, {{"d", {1, 0, -1}, {1, 0, -1}}}},
+    {"0 0 1 4 0 0",
+     Parabola,
+     only(&Figures::p, -2),
+     {{"F", {-1, 0}, {-1, 0}}},
+     {{"d", {1, 0, -1}, {1, 0, -1}}},
+     {"Parabola Y^2 = 2pX: p = -2.00, e = 1.0000\n"}},
     // X^2 = 4(Y - 1) is traced after the exchange as Y^2 = 4X: focus (0, 2), directrix y = 0.
-    {"1 0 0 0 -4 4", Parabola, only(&Figures::p, 2), {{"F", {1, 0}, {0, 2}}, {"T", {0, 0}, {0, 1}}},
-     {{"d", {1, 0, 1}, {0, 1, 0}}, {"o", {0, 1, 0}, {1, 0, 0}}}},
+    {"1 0 0 0 -4 4",
+     Parabola,
+     only(&Figures::p, 2),
+     {{"F", {1, 0}, {0, 2}}, {"T", {0, 0}, {0, 1}}},
+     {{"d", {1, 0, 1}, {0, 1, 0}}, {"o", {0, 1, 0}, {1, 0, 0}}},
+     {"Parabola Y^2 = 2pX: p =  2.00, e = 1.0000\n",
+      "osa o: Y =  0.00 |  1.00*x + 0.00*y + 0.00 = 0\n"}},
     // X^2 - 3Y^2 = 0: Y = +-X/sqrt 3, 60 degrees apart.
-    {"1 0 -3 0 0 0", IntersectingLines, only(&Figures::angle, 60),
+    {"1 0 -3 0 0 0",
+     IntersectingLines,
+     only(&Figures::angle, 60),
      {{"S", {0, 0}, {0, 0}}},
-     {{"p1", unitLine(1, -kSqrt3, 0), unitLine(1, -kSqrt3, 0)}}},
+     {{"p1", unitLine(1, -kSqrt3, 0), unitLine(1, -kSqrt3, 0)}},
+     {"Dve prave koje se seku pod uglom od 60.00 stepeni\n"}},
     // Y^2 - 2Y - 3 = 0, left unmoved: the lines Y = 3 and Y = -1, 4 apart, the middle one Y = 1.
-    {"0 0 1 0 -2 -3", ParallelLines, only(&Figures::distance, 4), {},
-     {{"p1", {0, 1, -3}, {0, 1, -3}}, {"p2", {0, 1, 1}, {0, 1, 1}}, {"s", {0, 1, -1}, {0, 1, -1}}}},
+    {"0 0 1 0 -2 -3",
+     ParallelLines,
+     only(&Figures::distance, 4),
+     {},
+     {{"p1", {0, 1, -3}, {0, 1, -3}}, {"p2", {0, 1, 1}, {0, 1, 1}}, {"s", {0, 1, -1}, {0, 1, -1}}},
+     {"Dve paralelne prave na rastojanju  4.00\n"}},
     // (X + 2Y)^2 = 0 turns into 5Y^2 = 0: the line x + 2y = 0.
-    {"1 4 4 0 0 0", DoubleLine, {}, {}, {{"p", {0, 1, 0}, unitLine(1, 2, 0)}}},
+    {"1 4 4 0 0 0",
+     DoubleLine,
+     {},
+     {},
+     {{"p", {0, 1, 0}, unitLine(1, 2, 0)}},
+     {"Dvostruka prava\n"}},
     // (X - 1)^2 + (Y - 2)^2 = 0: the point (1, 2).
-    {"1 0 1 -2 -4 5", SinglePoint, {}, {{"T", {0, 0}, {1, 2}}}, {}},
+    {"1 0 1 -2 -4 5", SinglePoint, {}, {{"T", {0, 0}, {1, 2}}}, {}, {"Jedna tacka\n"}},
 };
 
 TEST(Elements, OfTheTextbookCasesAsWorkedByHand) {
@@ -152,18 +202,27 @@ TEST(Elements, OfTheTextbookCasesAsWorkedByHand) {
         expectFigure(e.angle, t.figures.angle, "angle", t.typed);
         expectFigure(e.distance, t.figures.distance, "distance", t.typed);
         for (const ExpectedPoint& want : t.points) {
-            const auto found = std::find_if(e.points.begin(), e.points.end(),
-                                            [&](const ElementPoint& p) { return p.label == want.label; });
+            const auto found =
+                std::find_if(e.points.begin(), e.points.end(),
+                             [&](const ElementPoint& p) { return p.label == want.label; });
             ASSERT_NE(found, e.points.end()) << want.label << " of " << t.typed;
-            expectPoint(found->canonical, want.canonical, std::string(want.label) + " of " + t.typed);
+            expectPoint(found->canonical, want.canonical,
+                        std::string(want.label) + " of " + t.typed);
             expectPoint(found->typed, want.typed, std::string(want.label) + " typed, " + t.typed);
         }
         for (const ExpectedLine& want : t.lines) {
-            const auto found = std::find_if(e.lines.begin(), e.lines.end(),
-                                            [&](const ElementLine& l) { return l.label == want.label; });
+            const auto found =
+                std::find_if(e.lines.begin(), e.lines.end(),
+                             [&](const ElementLine& l) { return l.label == want.label; });
             ASSERT_NE(found, e.lines.end()) << want.label << " of " << t.typed;
-            expectLine(found->canonical, want.canonical, std::string(want.label) + " of " + t.typed);
+            expectLine(found->canonical, want.canonical,
+                       std::string(want.label) + " of " + t.typed);
             expectLine(found->typed, want.typed, std::string(want.label) + " typed, " + t.typed);
+        }
+        const std::string text = elementsText(e);
+        EXPECT_EQ(text.find(t.printed[0]), 0u) << text;
+        for (const char* line : t.printed) {
+            EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
         }
     }
 }

@@ -12,14 +12,14 @@ TEST(GridStep, IsTheSmallestRoundStepWithAtMostTenLinesAcross) {
         double extent;
         double step;
     } cases[] = {
-        {10.13, 2},        // the turned ellipse's first view
-        {6.77, 1},         // after zooming in 1.49 times
-        {10.0, 1},         // ten lines exactly
-        {10.0001, 2},      //
-        {0.0035, 0.0005},  // a tiny circle
-        {400000, 50000},   // huge parallel lines
-        {0.0, 0.0},        // nothing to divide
-        {-1.0, 0.0},       //
+        {10.13, 2},       // the turned ellipse's first view
+        {6.77, 1},        // after zooming in 1.49 times
+        {10.0, 1},        // ten lines exactly
+        {10.0001, 2},     // just over
+        {0.0035, 0.0005}, // a tiny circle
+        {400000, 50000},  // huge parallel lines
+        {0.0, 0.0},       // nothing to divide
+        {-1.0, 0.0},      // no extent
         {std::numeric_limits<double>::infinity(), 0.0},
         {std::nan(""), 0.0},
     };
