@@ -1,4 +1,6 @@
 #include "app/conic.h"
+#include "exact/invariants.h"
+#include "scene/reduction_record.h"
 #include "scene/scene.h"
 #include "scene_checks.h"
 
@@ -91,6 +93,30 @@ TEST_F(ReduceTest, OverflowOnTheWayLeavesTheSceneEmpty) {
     const Reduced run = reduce(c);
     EXPECT_EQ(run.result, 1);
     EXPECT_TRUE(sceneSegments.empty() && sceneLines.empty());
+    EXPECT_EQ(run.output.find("<=>"), std::string::npos);
+    EXPECT_TRUE(endsWith(run.output, kTooLarge));
+}
+
+// A single point is not traced but recorded for the window, which names it on demand, and only
+// once its reduction is finite. (x - 1)^2 + (y - 2)^2 = 0 is the point (1, 2). With 1e-40 for
+// X^2 and Y^2 and -8e-2 for X, the point lies 0.04 / 1e-40 = 4e38 away, beyond the floats,
+// and 1.6e37 = 0.04^2 / 1e-40 makes it a point.
+TEST_F(ReduceTest, ASinglePointIsRecordedOnlyWhenItsReductionIsFinite) {
+    Conic point = typed("1", "0", "1", "-2", "-4", "5");
+    ASSERT_EQ(reduce(point).result, 0);
+    EXPECT_TRUE(sceneSegments.empty() && sceneLines.empty());
+    EXPECT_EQ(reductionRecord.kind, SinglePoint);
+    EXPECT_EQ(reductionRecord.translation(0, 2), 1.0f);
+    EXPECT_EQ(reductionRecord.translation(1, 2), 2.0f);
+    clearScene();
+
+    Conic far = typed("1e-40", "0", "1e-40", "-8e-2", "0", "1.6e37");
+    const ConicInvariants invariants = conicInvariants(far);
+    ASSERT_EQ(invariants.quadraticDetSign, 1);
+    ASSERT_EQ(invariants.fullDetSign, 0);
+    const Reduced run = reduce(far);
+    EXPECT_EQ(run.result, 1);
+    EXPECT_EQ(reductionRecord.kind, 0);
     EXPECT_EQ(run.output.find("<=>"), std::string::npos);
     EXPECT_TRUE(endsWith(run.output, kTooLarge));
 }
