@@ -2,6 +2,7 @@
 
 #include "viewer/draw.h"
 #include "viewer/grid.h"
+#include "viewer/help_lines.h"
 #include "viewer/shape_vertices.h"
 #include "viewer/text.h"
 #include "viewer/view_state.h"
@@ -21,25 +22,6 @@ constexpr ColorCode kBlack = 9;
 
 constexpr GLushort kDashed = 0x00ff;
 constexpr GLushort kDashDotted = 0x18ff;
-
-// The controls of the window, as the console's --help lists them, in short.
-const char* const kHelpLines[] = {
-    "Mis:",
-    "  levo dugme, prevlacenje: pomera sliku",
-    "  desno dugme, prevlacenje: okrece sliku",
-    "  srednje dugme, ili levo i desno: nagore uvecava, nadole smanjuje",
-    "  tockic: uvecava i smanjuje za jedan korak",
-    "  promena velicine prozora: vraca prvi prikaz",
-    "Tasteri:",
-    "  Esc, q: zatvara prozor i zavrsava program",
-    "  r, Home: vraca prvi prikaz",
-    "  +, =, -: uvecava ili smanjuje za jedan korak",
-    "  strelice: pomeraju sliku",
-    "  s: cuva sliku prozora u datoteku PNG",
-    "  g: elementi krive (zize, temena, direktrise, asimptote), i u konzoli",
-    "  m: mreza kanonskog sistema sa brojevima",
-    "  h: ovaj spisak",
-};
 
 Point scenePoint(double x, double y) {
     Point p;

@@ -1,8 +1,13 @@
+#include "viewer/help_lines.h"
 #include "viewer/keys.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <set>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -64,6 +69,38 @@ TEST(KeysTest, AnArrowMovesThePictureATenthOfTheWindowItsWay) {
         EXPECT_DOUBLE_EQ(step.dy, s.dy);
     }
     EXPECT_DOUBLE_EQ(panStep(ViewAction::PanDown, 420, 5).dy, 0.5);
+}
+
+// What the lines of h name before their colons, each name trimmed of blanks.
+std::set<std::string> namedInHelp() {
+    std::set<std::string> named;
+    for (const char* line : kHelpLines) {
+        const std::string text(line);
+        std::istringstream names(text.substr(0, text.find(':')));
+        std::string name;
+        while (std::getline(names, name, ',')) {
+            const size_t first = name.find_first_not_of(' ');
+            named.insert(first == std::string::npos ? "" : name.substr(first));
+        }
+    }
+    return named;
+}
+
+// A key that does something and is missing from the list of h would be one the user cannot
+// find in the window; letters count in one case, Escape is "Esc".
+TEST(KeysTest, TheListOfHNamesEveryKeyThatDoesSomething) {
+    const std::set<std::string> named = namedInHelp();
+    for (int c = 1; c < 128; ++c) {
+        const auto key = static_cast<unsigned char>(c);
+        if (actionForKey(key) == ViewAction::None || std::isupper(key)) {
+            continue;
+        }
+        const std::string name = key == kEscape ? "Esc" : std::string(1, char(key));
+        EXPECT_EQ(named.count(name), 1u) << name;
+    }
+    for (const char* other : {"Home", "strelice", "tockic"}) {
+        EXPECT_EQ(named.count(other), 1u) << other;
+    }
 }
 
 } // namespace
