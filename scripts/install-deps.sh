@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages konika needs that are missing: "build" for building and
-# running it, "test" for building and running every test as well.
+# running it, "web" for building its page, "test" for building and running every test, the
+# page's test in the browser included.
 set -euo pipefail
 
 # Without a display, the run command draws on a virtual one and presses konika's save key. The
@@ -11,10 +12,21 @@ build_packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa
 test_packages=(libgtest-dev libbenchmark-dev libxtst-dev imagemagick valgrind time
     clang libclang-rt-14-dev lcov lintian man-db)
 
-wanted=("${build_packages[@]}")
-if [[ "${1:-build}" == test ]]; then
-    wanted+=("${test_packages[@]}")
+# The page is built with Emscripten; its test runs in Debian's chromium, driven by a package
+# from the npm registry (any npm will do: some machines have one from elsewhere).
+web_packages=(cmake emscripten)
+browser_packages=(chromium)
+if ! command -v npm >/dev/null; then
+    browser_packages+=(npm)
 fi
+
+case ${1:-build} in
+build) wanted=("${build_packages[@]}") ;;
+web) wanted=("${web_packages[@]}") ;;
+test) wanted=("${build_packages[@]}" "${test_packages[@]}" "${web_packages[@]}"
+    "${browser_packages[@]}") ;;
+*) echo "usage: $0 [build | web | test]" >&2 && exit 1 ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do

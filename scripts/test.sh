@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds konika with its tests (Release, as users get it) and runs every test: the unit
-# tests and the end-to-end tests of the real binary, window tests under a virtual display.
+# tests and the end-to-end tests of the real binary, window tests under a virtual display, and
+# the page (built with Emscripten, scripts/web.sh) in headless chromium.
 # Then the verification in depth of the console side (scripts/verify.sh): the tests under
 # sanitizers, a fuzzing run, coverage and valgrind. The last line sums up both parts, e.g.
 # "tests: 168 passed, 0 failed; verification: 4 passed, 0 failed".
@@ -14,6 +15,13 @@ build="$root/build-tests"
 "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=ON
 cmake --build "$build" -j "$(nproc)"
+"$root/scripts/web.sh" --build
+# The browser test's driver, from the npm registry as package-lock.json pins it; installed
+# again only when the lock file is newer.
+driver="$root/tests/web"
+if [[ ! "$driver/node_modules/.package-lock.json" -nt "$driver/package-lock.json" ]]; then
+    npm ci --prefix "$driver" --no-audit --no-fund --loglevel=error
+fi
 status=0
 (cd "$build" && ctest --output-on-failure --timeout 300 "$@") 2>&1 | tee "$build/ctest.log" ||
     status=1

@@ -5,7 +5,13 @@
 #include "viewer/view_steps.h"
 #include "viewer/viewer.h"
 
+// The browser's GLUT has no main loop to leave: there the page stays and the quitting keys do
+// nothing.
+#ifdef __EMSCRIPTEN__
+#include <GL/glut.h>
+#else
 #include <GL/freeglut.h>
+#endif
 
 static_assert(kSpecialKeyLeft == GLUT_KEY_LEFT && kSpecialKeyUp == GLUT_KEY_UP &&
                   kSpecialKeyRight == GLUT_KEY_RIGHT && kSpecialKeyDown == GLUT_KEY_DOWN &&
@@ -21,9 +27,11 @@ void applyViewAction(ViewAction action) {
     case ViewAction::None:
         return;
     case ViewAction::Quit:
+#ifndef __EMSCRIPTEN__
         // With GLUT's default action on closing, leaving the loop ends the process with
         // status 0, as the window's close button does.
         glutLeaveMainLoop();
+#endif
         return;
     case ViewAction::FirstView:
         onReshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));

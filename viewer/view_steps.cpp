@@ -12,11 +12,25 @@ struct ViewMatrices {
     GLdouble projection[16];
 };
 
+// WebGL has no doubles: in the browser the matrix is read as floats and widened, which gives
+// the same values, as the matrix stacks hold floats.
+void readMatrix(GLenum matrix, GLdouble (&values)[16]) {
+#ifdef __EMSCRIPTEN__
+    GLfloat floats[16];
+    glGetFloatv(matrix, floats);
+    for (int i = 0; i < 16; ++i) {
+        values[i] = floats[i];
+    }
+#else
+    glGetDoublev(matrix, values);
+#endif
+}
+
 ViewMatrices currentMatrices() {
     ViewMatrices matrices;
     glGetIntegerv(GL_VIEWPORT, matrices.viewport);
-    glGetDoublev(GL_MODELVIEW_MATRIX, matrices.modelView);
-    glGetDoublev(GL_PROJECTION_MATRIX, matrices.projection);
+    readMatrix(GL_MODELVIEW_MATRIX, matrices.modelView);
+    readMatrix(GL_PROJECTION_MATRIX, matrices.projection);
     return matrices;
 }
 

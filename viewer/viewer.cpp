@@ -35,6 +35,12 @@ void onReshape(int width, int height) {
     gluPerspective(60.0, aspect, nearDistance, farDistance);
 }
 
+// The first view of the scene as it is now, for the window's size.
+static void frameScene(int width, int height) {
+    viewFraming = sceneFraming(sceneSegments, sceneLines, boxMin, boxMax);
+    onReshape(width, height);
+}
+
 void openViewer(int* argc, char** argv) {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
@@ -42,14 +48,18 @@ void openViewer(int* argc, char** argv) {
     glutInitWindowPosition(100, 50);
     glutCreateWindow("Geometrija - prikaz zadatka");
     glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
-    viewFraming = sceneFraming(sceneSegments, sceneLines, boxMin, boxMax);
-    onReshape(1024, 700);
+    frameScene(1024, 700);
     glutDisplayFunc(display);
     glutMouseFunc(onMouse);
     glutMotionFunc(onMotion);
     glutKeyboardFunc(onKey);
     glutSpecialFunc(onSpecialKey);
     glutReshapeFunc(onReshape);
+}
+
+void showScene() {
+    frameScene(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    glutPostRedisplay();
 }
 
 // GLUT's default action on closing the window ends the process, so the main loop never

@@ -15,6 +15,7 @@ library_of() {
     geometry/*) echo konika_geometry ;;
     scene/*) echo konika_scene ;;
     viewer/*) echo konika_viewer ;;
+    web/*) echo konika_web ;;
     esac
 }
 
@@ -42,7 +43,7 @@ reachable() {
 
 failures=0
 cd "$root"
-for file in $(find app exact geometry scene viewer -name '*.h' -o -name '*.cpp' -o -name matrica); do
+for file in $(find app exact geometry scene viewer web -name '*.h' -o -name '*.cpp' -o -name matrica); do
     own=$(library_of "$file")
     allowed=$(reachable "$own")
     for header in $(grep -o '^#include "[a-z]*/[^"]*"' "$file" | cut -d'"' -f2); do

@@ -1,0 +1,210 @@
+// The page in a real browser against the native program. For each example the page's text must
+// be konika's console transcript byte for byte, and the red curve on the canvas must stand
+// where konika's window first shows it (the bounding box within 3 pixels); a left drag moves
+// the picture as it moves in the window; an address with a word that is not a number shows the
+// reading's message; nothing reaches the browser's console as an error.
+//
+//   node page_test.js PAGE_FOLDER KONIKA HEADLESS_SCRIPT
+//
+// The native run goes through HEADLESS_SCRIPT (scripts/headless.sh), which gives konika's
+// transcript and a PNG of its window.
+'use strict';
+
+const {execFileSync, spawnSync} = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const {withBrowser, waitForRed} = require('./browser');
+
+const [pageFolder, konika, headless] = process.argv.slice(2);
+
+// The first is opened from the address, the others typed into the fields of the same page.
+const examples = [
+  {name: 'ellipse', typed: ['1', '0', '4', '0', '0', '-4']},
+  {name: 'turned and moved ellipse', typed: ['5', '4', '8', '-32', '-56', '80']},
+  {name: 'hyperbola', typed: ['1', '0', '-4', '0', '0', '-4']},
+  {name: 'parabola', typed: ['0', '0', '1', '-4', '0', '0']},
+  {name: 'imaginary ellipse', typed: ['1', '0', '1', '0', '0', '1']},
+];
+
+const failures = [];
+function expect(holds, what) {
+  if (!holds) {
+    failures.push(what);
+  }
+}
+
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'konika-page-test-'));
+
+// konika on a virtual display with the numbers typed: its transcript and, when it opens its
+// window, the PNG of the window's first picture.
+function nativeRun(typed) {
+  const picture = path.join(scratch, 'native.png');
+  fs.rmSync(picture, {force: true});
+  const run = spawnSync(headless, ['picture', konika, picture],
+                        {input: typed.join('\n') + '\n', timeout: 60000});
+  if (run.status !== 0 && run.status !== 3) {
+    throw new Error(`konika on ${typed.join(' ')}: status ${run.status}, ${run.stderr}`);
+  }
+  return {transcript: run.stdout, picture: run.status === 0 ? fs.readFileSync(picture) : null};
+}
+
+// The box of the pure red pixels of a PNG; count 0 when there are none.
+function redBox(png) {
+  const width = png.readUInt32BE(16);
+  const height = png.readUInt32BE(20);
+  const rgb = execFileSync('convert', ['png:-', '-depth', '8', 'rgb:-'],
+                           {input: png, maxBuffer: 4 * width * height});
+  const box = {minX: width, minY: height, maxX: -1, maxY: -1, count: 0, width, height};
+  for (let y = 0; y < height; ++y) {
+    for (let x = 0; x < width; ++x) {
+      const i = 3 * (y * width + x);
+      if (rgb[i] === 255 && rgb[i + 1] === 0 && rgb[i + 2] === 0) {
+        box.minX = Math.min(box.minX, x);
+        box.minY = Math.min(box.minY, y);
+        box.maxX = Math.max(box.maxX, x);
+        box.maxY = Math.max(box.maxY, y);
+        box.count += 1;
+      }
+    }
+  }
+  return box;
+}
+
+function shown(box) {
+  return `(${box.minX}, ${box.minY})-(${box.maxX}, ${box.maxY})`;
+}
+
+function centreX(box) {
+  return (box.minX + box.maxX) / 2;
+}
+
+function centreY(box) {
+  return (box.minY + box.maxY) / 2;
+}
+
+async function canvasBox(page) {
+  return redBox(Buffer.from(await (await page.$('#canvas')).screenshot()));
+}
+
+// The next two animation frames: the first draws what the last event asked for.
+function frames(page) {
+  return page.evaluate(() => new Promise(done => {
+    requestAnimationFrame(() => requestAnimationFrame(done));
+  }));
+}
+
+async function pageText(page) {
+  return Buffer.from(await page.$eval('#exercise', pre => pre.textContent), 'utf8');
+}
+
+async function compareWithNative(page, example) {
+  const native = nativeRun(example.typed);
+  const what = `${example.name} (${example.typed.join(' ')})`;
+  const text = await pageText(page);
+  expect(text.equals(native.transcript), `${what}: the page's text\n${JSON.stringify(
+      text.toString())}\nis not the transcript\n${JSON.stringify(native.transcript.toString())}`);
+  const hidden = await page.$eval('#canvas', canvas => canvas.hidden);
+  if (!native.picture) {
+    expect(hidden, `${what}: konika opens no window, but the page shows its canvas`);
+    console.log(`${what}: the text as natively, no picture`);
+    return;
+  }
+  expect(!hidden, `${what}: konika opens its window, but the page hides its canvas`);
+  const expected = redBox(native.picture);
+  const box = await canvasBox(page);
+  const off = Math.max(...['minX', 'minY', 'maxX', 'maxY'].map(
+      side => Math.abs(box[side] - expected[side])));
+  expect(box.count > 0 && box.width === 1024 && box.height === 700 && off <= 3,
+         `${what}: red ${shown(box)} on a canvas of ${box.width} x ${box.height}, ` +
+         `in the window ${shown(expected)}`);
+  console.log(`${what}: the text as natively; red ${shown(box)}, natively ${shown(expected)}`);
+}
+
+// As in the window: the grabbed point of the near plane, at distance 1 from the eye, follows the
+// cursor, and the ellipse's plane, 4 away, moves a quarter as far: 25 pixels for 100.
+async function dragEllipse(page) {
+  const before = await canvasBox(page);
+  const canvas = await (await page.$('#canvas')).boundingBox();
+  await page.mouse.move(canvas.x + 300, canvas.y + 500);
+  await page.mouse.down();
+  await page.mouse.move(canvas.x + 400, canvas.y + 500, {steps: 10});
+  await page.mouse.up();
+  await frames(page);
+  const after = await canvasBox(page);
+  const dx = centreX(after) - centreX(before);
+  const dy = centreY(after) - centreY(before);
+  expect(Math.abs(dx - 25) <= 2 && Math.abs(dy) <= 2 &&
+         Math.abs(after.maxX - after.minX - (before.maxX - before.minX)) <= 2,
+         `a left drag by 100 pixels moves the ellipse by (${dx}, ${dy}) pixels, not (25, 0)`);
+  console.log(`a left drag by 100 pixels moves the ellipse by (${dx}, ${dy}) pixels`);
+}
+
+async function typeEquation(page, typed) {
+  for (let i = 0; i < 6; ++i) {
+    await page.click(`#k${i + 1}`, {clickCount: 3});
+    await page.keyboard.type(typed[i]);
+  }
+  await page.click('button');
+  await frames(page);
+}
+
+// Every error the page's console, scripts and requests report, for the page opened at address.
+async function openPage(browser, address, errors) {
+  const page = await browser.newPage();
+  page.on('console', message => {
+    if (message.type() === 'error') {
+      errors.push(`console: ${message.text()}`);
+    }
+  });
+  page.on('pageerror', error => errors.push(`script: ${error.message}`));
+  page.on('requestfailed', request => errors.push(`request: ${request.url()}`));
+  page.on('response', response => {
+    if (response.status() >= 400) {
+      errors.push(`response ${response.status()}: ${response.url()}`);
+    }
+  });
+  await page.goto(address);
+  return page;
+}
+
+async function main() {
+  if (!fs.existsSync(path.join(pageFolder, 'konika.wasm'))) {
+    throw new Error(`no page in ${pageFolder}: scripts/web.sh --build makes it`);
+  }
+  const errors = [];
+  await withBrowser(pageFolder, async ({browser, url}) => {
+    const [first, ...typedOnes] = examples;
+    const page = await openPage(browser, `${url}?k=${first.typed.join(',')}`, errors);
+    const shownAt = await waitForRed(page, 30000);
+    console.log(`first picture ${Math.round(shownAt)} ms after the page was opened`);
+    await compareWithNative(page, first);
+    await dragEllipse(page);
+    for (const example of typedOnes) {
+      await typeEquation(page, example.typed);
+      await compareWithNative(page, example);
+    }
+
+    const refused = {name: 'a word that is not a number', typed: ['1', 'abc', '4', '0', '0', '-4']};
+    const refusing = await openPage(browser, `${url}?k=${refused.typed.join(',')}`, errors);
+    await refusing.waitForFunction(() => document.getElementById('exercise').textContent
+                                          .includes('slobodan clan'), {timeout: 30000});
+    expect((await pageText(refusing)).includes('"abc" nije broj.\nUnesite koeficijent ux XY\n'),
+           'the address with "abc" does not show "\\"abc\\" nije broj." and the prompt again');
+    await compareWithNative(refusing, refused);
+  });
+  expect(errors.length === 0, `the browser reported errors:\n${errors.join('\n')}`);
+
+  const files = fs.readdirSync(pageFolder);
+  const bytes = files.reduce((sum, file) => sum + fs.statSync(path.join(pageFolder, file)).size, 0);
+  expect(bytes < 1000000, `the page's files (${files.join(', ')}) take ${bytes} bytes`);
+  console.log(`the page's files (${files.join(', ')}) take ${bytes} bytes`);
+}
+
+main().catch(error => failures.push(error.stack)).finally(() => {
+  fs.rmSync(scratch, {recursive: true, force: true});
+  for (const failure of failures) {
+    console.log(`FAILED: ${failure}`);
+  }
+  process.exitCode = failures.length === 0 ? 0 : 1;
+});
