@@ -2,7 +2,8 @@
 // be konika's console transcript byte for byte, and the red curve on the canvas must stand
 // where konika's window first shows it (the bounding box within 3 pixels); a left drag moves
 // the picture as it moves in the window; an address with a word that is not a number shows the
-// reading's message; nothing reaches the browser's console as an error.
+// reading's message; r brings back the first view and s offers the picture as a download;
+// nothing reaches the browser's console as an error.
 //
 //   node page_test.js PAGE_FOLDER KONIKA HEADLESS_SCRIPT
 //
@@ -37,16 +38,22 @@ function expect(holds, what) {
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'konika-page-test-'));
 
 // konika on a virtual display with the numbers typed: its transcript and, when it opens its
-// window, the PNG of the window's first picture.
+// window, the PNG of the window's first picture, which the script has konika save and names on
+// a last line of its own.
 function nativeRun(typed) {
-  const picture = path.join(scratch, 'native.png');
-  fs.rmSync(picture, {force: true});
-  const run = spawnSync(headless, ['picture', konika, picture],
+  const run = spawnSync(headless, ['picture', konika, scratch],
                         {input: typed.join('\n') + '\n', timeout: 60000});
-  if (run.status !== 0 && run.status !== 3) {
+  if (run.status === 3) {
+    return {transcript: run.stdout, picture: null};
+  }
+  const named = /Picture of the window: (.*)\n$/.exec(run.stdout.toString());
+  if (run.status !== 0 || !named) {
     throw new Error(`konika on ${typed.join(' ')}: status ${run.status}, ${run.stderr}`);
   }
-  return {transcript: run.stdout, picture: run.status === 0 ? fs.readFileSync(picture) : null};
+  const picture = fs.readFileSync(named[1]);
+  fs.rmSync(named[1]);
+  return {transcript: run.stdout.subarray(0, run.stdout.length - Buffer.byteLength(named[0])),
+          picture};
 }
 
 // The box of the pure red pixels of a PNG; count 0 when there are none.
@@ -140,6 +147,34 @@ async function dragEllipse(page) {
   console.log(`a left drag by 100 pixels moves the ellipse by (${dx}, ${dy}) pixels`);
 }
 
+// After the drag, r brings back the first view; then s offers that picture as a PNG download
+// named as the window names its files.
+async function firstViewAndSave(page, firstBox) {
+  await page.keyboard.press('r');
+  await frames(page);
+  const box = await canvasBox(page);
+  expect(shown(box) === shown(firstBox), `after r the ellipse is at ${shown(box)}, not at ` +
+         `${shown(firstBox)} as in the first view`);
+
+  const downloads = fs.mkdtempSync(path.join(scratch, 'downloads-'));
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: downloads});
+  await page.keyboard.press('s');
+  let saved = [];
+  for (let wait = 0; wait < 100 && saved.length === 0; ++wait) {
+    await new Promise(done => setTimeout(done, 100));
+    saved = fs.readdirSync(downloads).filter(name => /^konika-\d{8}-\d{6}\.png$/.test(name));
+  }
+  expect(saved.length === 1, `s offered no picture named konika-YYYYMMDD-HHMMSS.png, but ` +
+         `${fs.readdirSync(downloads).join(', ') || 'nothing'}`);
+  if (saved.length === 1) {
+    const savedBox = redBox(fs.readFileSync(path.join(downloads, saved[0])));
+    expect(shown(savedBox) === shown(firstBox),
+           `the picture that s offers has the ellipse at ${shown(savedBox)}`);
+    console.log(`s offers ${saved[0]}, the ellipse at ${shown(savedBox)}`);
+  }
+}
+
 async function typeEquation(page, typed) {
   for (let i = 0; i < 6; ++i) {
     await page.click(`#k${i + 1}`, {clickCount: 3});
@@ -179,7 +214,9 @@ async function main() {
     const shownAt = await waitForRed(page, 30000);
     console.log(`first picture ${Math.round(shownAt)} ms after the page was opened`);
     await compareWithNative(page, first);
+    const firstBox = await canvasBox(page);
     await dragEllipse(page);
+    await firstViewAndSave(page, firstBox);
     for (const example of typedOnes) {
       await typeEquation(page, example.typed);
       await compareWithNative(page, example);
