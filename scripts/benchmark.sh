@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the figures of BENCHMARKS.md: builds konika and its benchmarks (Release) into
 # build-bench/, runs the benchmarks (the window ones on a virtual display), then times whole
-# konika processes from outside. About three minutes on two cores.
+# konika processes from outside, and last the page (built into build-web/) in headless
+# chromium. About four minutes on two cores.
 #
 #   scripts/benchmark.sh [EARLIER_REVISION]
 #
@@ -66,3 +67,8 @@ for program in "$konika" ${earlier_konika[@]+"${earlier_konika[@]}"}; do
         tail -n 1 || true)
     echo "ellipse window open 3 s, $program: peak $peak KiB"
 done
+
+echo "== The page: its files, and its first picture from a ?k= link in headless chromium"
+"$root/scripts/web.sh" --build
+(cd "$root/build-web/page" && wc -c index.html konika.js konika.wasm)
+node "$root/tests/web/first_picture.js" "$root/build-web/page" 20

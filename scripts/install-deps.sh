@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages konika needs that are missing: "build" for building and
 # running it, "web" for building its page, "test" for building and running every test, the
-# page's test in the browser included.
+# page's test in the browser included, whose driver then comes from the npm registry.
 set -euo pipefail
 
 # Without a display, the run command draws on a virtual one and presses konika's save key. The
@@ -28,20 +28,37 @@ test) wanted=("${build_packages[@]}" "${test_packages[@]}" "${web_packages[@]}"
 *) echo "usage: $0 [build | web | test]" >&2 && exit 1 ;;
 esac
 
-missing=()
-for package in "${wanted[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-        missing+=("$package")
-    fi
-done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+install_missing_packages() {
+    local package missing=()
+    for package in "${wanted[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [[ ${#missing[@]} -eq 0 ]] && return 0
 
-if [[ $(id -u) -ne 0 ]]; then
-    echo "konika needs these Debian packages: ${missing[*]}" >&2
-    echo "Install them as root:  apt-get update && apt-get install -y ${missing[*]}" >&2
-    exit 1
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "konika needs these Debian packages: ${missing[*]}" >&2
+        echo "Install them as root:  apt-get update && apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# puppeteer-core as tests/web/package-lock.json pins it, into tests/web/node_modules; installed
+# again only when the lock file is newer.
+install_browser_driver() {
+    local driver
+    driver="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
+    if [[ ! "$driver/node_modules/.package-lock.json" -nt "$driver/package-lock.json" ]]; then
+        npm ci --prefix "$driver" --no-audit --no-fund --loglevel=error
+    fi
+}
+
+install_missing_packages
+if [[ ${1:-build} == test ]]; then
+    install_browser_driver
 fi
-echo "Installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

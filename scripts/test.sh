@@ -16,12 +16,6 @@ build="$root/build-tests"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=ON
 cmake --build "$build" -j "$(nproc)"
 "$root/scripts/web.sh" --build
-# The browser test's driver, from the npm registry as package-lock.json pins it; installed
-# again only when the lock file is newer.
-driver="$root/tests/web"
-if [[ ! "$driver/node_modules/.package-lock.json" -nt "$driver/package-lock.json" ]]; then
-    npm ci --prefix "$driver" --no-audit --no-fund --loglevel=error
-fi
 status=0
 (cd "$build" && ctest --output-on-failure --timeout 300 "$@") 2>&1 | tee "$build/ctest.log" ||
     status=1
