@@ -12,7 +12,9 @@ build="$root/build-web"
 "$root/scripts/install-deps.sh" web
 # Debian's emcc finds its JavaScript parser through NODE_PATH.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=OFF >/dev/null
+toolchain="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake"
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DKONIKA_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
 if [[ ${1:-} == --build ]]; then
     exit 0
