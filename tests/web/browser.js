@@ -49,7 +49,7 @@ function startServer(folder) {
       }
     });
     server.on('exit', () => reject(new Error(`the HTTP server ended: ${said}`)));
-    setTimeout(() => reject(new Error('the HTTP server named no port within 10 s')), 10000);
+    setTimeout(() => reject(new Error('the HTTP server named no port within 10 s')), 10000).unref();
   });
 }
 
@@ -73,7 +73,8 @@ async function withBrowser(folder, body) {
   } finally {
     if (launched) {
       const group = -launched.browser.process().pid;
-      await Promise.race([launched.browser.close(), new Promise(done => setTimeout(done, 5000))]);
+      await Promise.race([launched.browser.close(),
+                          new Promise(done => setTimeout(done, 5000).unref())]);
       endProcess(group);
       running.delete(group);
       fs.rmSync(launched.profile, {recursive: true, force: true});
