@@ -11,13 +11,15 @@
 #include <emscripten.h>
 
 #include <cstdio>
+#include <string>
 
-// Reads the six numbers from the typed text and reduces the equation, printing every step
-// as the console program does. Returns 1 when there is a picture, which the canvas then
-// shows in its first view, and 0 when the reduction ends without one.
-extern "C" EMSCRIPTEN_KEEPALIVE int reduceEquation(const char* typed) {
+// Reads the six numbers from the typed text, length bytes that may hold any byte, and reduces
+// the equation, printing every step as the console program does. Returns 1 when there is a
+// picture, which the canvas then shows in its first view, and 0 when the reduction ends
+// without one.
+extern "C" EMSCRIPTEN_KEEPALIVE int reduceEquation(const char* typed, int length) {
     clearScene();
-    StringSource text(typed);
+    StringSource text(std::string(typed, length));
     Conic conic;
     const bool picture = readConic(conic, text) && conic.reduceConic() == 0;
     std::fflush(stdout);

@@ -5,10 +5,12 @@
 // reading's message; r brings back the first view and s offers the picture as a download;
 // nothing reaches the browser's console as an error.
 //
-//   node page_test.js PAGE_FOLDER KONIKA HEADLESS_SCRIPT
+//   node page_test.js PAGE_FOLDER KONIKA HEADLESS_SCRIPT CORPUS_FOLDER
 //
 // The native run goes through HEADLESS_SCRIPT (scripts/headless.sh), which gives konika's
-// transcript and a PNG of its window.
+// transcript and a PNG of its window. Then every input of the fuzzing's seed corpus, from the
+// refused words to the overflows, is typed to the page's entry as it stands and must give the
+// console's text, and a picture where konika opens its window.
 'use strict';
 
 const {execFileSync, spawnSync} = require('child_process');
@@ -17,7 +19,7 @@ const os = require('os');
 const path = require('path');
 const {withBrowser, waitForRed} = require('./browser');
 
-const [pageFolder, konika, headless] = process.argv.slice(2);
+const [pageFolder, konika, headless, corpus] = process.argv.slice(2);
 
 // The first is opened from the address, the others typed into the fields of the same page.
 const examples = [
@@ -175,6 +177,36 @@ async function firstViewAndSave(page, firstBox) {
   }
 }
 
+// konika without a display: GLUT ends it with status 1 where the window would open, after the
+// whole transcript.
+function consoleRun(input) {
+  const environment = {...process.env};
+  delete environment.DISPLAY;
+  const run = spawnSync(konika, [], {input, env: environment, timeout: 30000});
+  return {transcript: run.stdout, window: run.status === 1};
+}
+
+async function compareCorpus(page) {
+  const names = fs.readdirSync(corpus).sort();
+  let same = 0;
+  for (const name of names) {
+    const input = fs.readFileSync(path.join(corpus, name));
+    const native = consoleRun(input);
+    const shown = await page.evaluate(typed => {
+      reduceTyped(typed);
+      return {text: document.getElementById('exercise').textContent,
+              picture: !document.getElementById('canvas').hidden};
+    }, input.toString('utf8'));
+    const text = Buffer.from(shown.text, 'utf8');
+    expect(text.equals(native.transcript), `corpus ${name}: the page's text\n${JSON.stringify(
+        shown.text)}\nis not the transcript\n${JSON.stringify(native.transcript.toString())}`);
+    expect(shown.picture === native.window, `corpus ${name}: the page shows ` +
+           `${shown.picture ? 'a' : 'no'} picture, konika ${native.window ? 'a' : 'no'} window`);
+    same += text.equals(native.transcript) && shown.picture === native.window ? 1 : 0;
+  }
+  console.log(`the seed corpus: ${same} of ${names.length} inputs as natively`);
+}
+
 async function typeEquation(page, typed) {
   for (let i = 0; i < 6; ++i) {
     await page.click(`#k${i + 1}`, {clickCount: 3});
@@ -229,6 +261,7 @@ async function main() {
     expect((await pageText(refusing)).includes('"abc" nije broj.\nUnesite koeficijent ux XY\n'),
            'the address with "abc" does not show "\\"abc\\" nije broj." and the prompt again');
     await compareWithNative(refusing, refused);
+    await compareCorpus(refusing);
   });
   expect(errors.length === 0, `the browser reported errors:\n${errors.join('\n')}`);
 
