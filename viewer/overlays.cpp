@@ -5,20 +5,31 @@
 #include "viewer/overlay_drawing.h"
 
 #include <cstdio>
+#include <optional>
 
 Overlays overlays;
 
 namespace {
 
-// Worked out once, from the record of the reduction, when they are first asked for.
+// Worked out once for the scene, from the record of its reduction, when first asked for.
+std::optional<CurveElements> elementsOfScene;
+
 const CurveElements& shownElements() {
-    static const CurveElements elements =
-        curveElements(reductionRecord.canonical, reductionRecord.kind, reductionRecord.reflection,
-                      reductionRecord.rotation, reductionRecord.translation);
-    return elements;
+    if (!elementsOfScene) {
+        elementsOfScene =
+            curveElements(reductionRecord.canonical, reductionRecord.kind,
+                          reductionRecord.reflection, reductionRecord.rotation,
+                          reductionRecord.translation);
+    }
+    return *elementsOfScene;
 }
 
 } // namespace
+
+void resetOverlays() {
+    overlays = Overlays{};
+    elementsOfScene.reset();
+}
 
 void toggleElements() {
     overlays.elements = !overlays.elements;

@@ -11,6 +11,10 @@ struct Overlays {
 // The overlays shown now; all off when the window opens, so it opens on the plain picture.
 extern Overlays overlays;
 
+// All off again, and the elements worked out anew when next asked for: for a new scene in the
+// same window (the page).
+void resetOverlays();
+
 // Turns the elements on or off; each time they are turned on they are printed on the console
 // as well.
 void toggleElements();

@@ -52,6 +52,12 @@ bool unprojectWindowPoint(double x, double y, double depth, Point& result) {
     return true;
 }
 
+bool windowPointOf(double x, double y, double z, WindowPoint& result) {
+    const ViewMatrices m = currentMatrices();
+    return gluProject(x, y, z, m.modelView, m.projection, m.viewport, &result.x, &result.y,
+                      &result.depth) == GL_TRUE;
+}
+
 void moveViewBetween(const Point& from, const Point& to) {
     glTranslatef(static_cast<float>(double(to.x) - from.x),
                  static_cast<float>(double(to.y) - from.y),
@@ -61,19 +67,15 @@ void moveViewBetween(const Point& from, const Point& to) {
 // Every step keeps the plane z = 0 facing the camera, so all its points share one window
 // depth: that of the first view's centre.
 void panPicture(const PixelStep& step) {
-    const ViewMatrices m = currentMatrices();
-    GLdouble x = 0.0;
-    GLdouble y = 0.0;
-    GLdouble depth = 0.0;
-    if (gluProject(centreX, centreY, 0.0, m.modelView, m.projection, m.viewport, &x, &y, &depth) !=
-        GL_TRUE) {
+    WindowPoint shown;
+    if (!windowPointOf(centreX, centreY, 0.0, shown)) {
         return;
     }
     Point centre;
     centre.x = centreX;
     centre.y = centreY;
     Point target;
-    if (unprojectWindowPoint(x + step.dx, y - step.dy, depth, target)) {
+    if (unprojectWindowPoint(shown.x + step.dx, shown.y - step.dy, shown.depth, target)) {
         moveViewBetween(centre, target);
     }
 }

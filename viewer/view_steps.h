@@ -11,6 +11,16 @@
 // (0 the near plane, 1 the far one); false when the current matrices cannot be inverted.
 bool unprojectWindowPoint(double x, double y, double depth, Point& result);
 
+// Where a scene point is shown: its window position, origin at the bottom left, and window depth.
+struct WindowPoint {
+    double x = 0.0;
+    double y = 0.0;
+    double depth = 0.0;
+};
+
+// False when the current matrices cannot project the point (it lies in the eye's plane).
+bool windowPointOf(double x, double y, double z, WindowPoint& result);
+
 // Moves the view so that the scene point from is shown where to is shown now.
 void moveViewBetween(const Point& from, const Point& to);
 

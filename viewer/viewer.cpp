@@ -4,6 +4,7 @@
 #include "viewer/camera.h"
 #include "viewer/draw.h"
 #include "viewer/mouse.h"
+#include "viewer/overlays.h"
 #include "viewer/view_actions.h"
 #include "viewer/view_state.h"
 
@@ -58,6 +59,7 @@ void openViewer(int* argc, char** argv) {
 }
 
 void showScene() {
+    resetOverlays();
     frameScene(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     glutPostRedisplay();
 }

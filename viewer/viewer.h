@@ -8,8 +8,8 @@ void runViewer(int argc, char** argv);
 void openViewer(int* argc, char** argv);
 
 // Shows the scene as it is now in the open window, in the first view: the camera framed on it
-// anew and every pan, turn and zoom discarded. For a program that shows one scene after
-// another in the same window (the page).
+// anew, every pan, turn and zoom discarded and what g, m and h show turned off. For a program
+// that shows one scene after another in the same window (the page).
 void showScene();
 
 // The reshape callback, and the way back to the first view: the camera framed afresh for the

@@ -2,8 +2,8 @@
 // be konika's console transcript byte for byte, and the red curve on the canvas must stand
 // where konika's window first shows it (the bounding box within 3 pixels); a left drag moves
 // the picture as it moves in the window; an address with a word that is not a number shows the
-// reading's message; r brings back the first view and s offers the picture as a download;
-// nothing reaches the browser's console as an error.
+// reading's message; r brings back the first view and s offers the picture as a download; g
+// prints and draws the elements of the curve shown, as in the window; nothing reaches the browser's console as an error.
 //
 //   node page_test.js PAGE_FOLDER KONIKA HEADLESS_SCRIPT CORPUS_FOLDER
 //
@@ -39,11 +39,11 @@ function expect(holds, what) {
 
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'konika-page-test-'));
 
-// konika on a virtual display with the numbers typed: its transcript and, when it opens its
-// window, the PNG of the window's first picture, which the script has konika save and names on
-// a last line of its own.
-function nativeRun(typed) {
-  const run = spawnSync(headless, ['picture', konika, scratch],
+// konika on a virtual display with the numbers typed and the keys pressed once its window is
+// shown: its transcript and, when it opens its window, the PNG of the window's picture, which the
+// script has konika save and names on a last line of its own.
+function nativeRun(typed, keys) {
+  const run = spawnSync(headless, ['picture', '--keys', keys, konika, scratch],
                         {input: typed.join('\n') + '\n', timeout: 60000});
   if (run.status === 3) {
     return {transcript: run.stdout, picture: null};
@@ -58,26 +58,33 @@ function nativeRun(typed) {
           picture};
 }
 
-// The box of the pure red pixels of a PNG; count 0 when there are none.
-function redBox(png) {
+// The boxes of two colors in a PNG: the curve's pure red, and the dark purple of the curve's
+// elements (0.5 of red and blue, which renderers round either way); count 0 when there are none.
+function colorBoxes(png) {
   const width = png.readUInt32BE(16);
   const height = png.readUInt32BE(20);
   const rgb = execFileSync('convert', ['png:-', '-depth', '8', 'rgb:-'],
                            {input: png, maxBuffer: 4 * width * height});
-  const box = {minX: width, minY: height, maxX: -1, maxY: -1, count: 0, width, height};
+  const empty = () => ({minX: width, minY: height, maxX: -1, maxY: -1, count: 0});
+  const boxes = {width, height, red: empty(), purple: empty()};
+  const widen = (box, x, y) => {
+    box.minX = Math.min(box.minX, x);
+    box.minY = Math.min(box.minY, y);
+    box.maxX = Math.max(box.maxX, x);
+    box.maxY = Math.max(box.maxY, y);
+    box.count += 1;
+  };
   for (let y = 0; y < height; ++y) {
     for (let x = 0; x < width; ++x) {
-      const i = 3 * (y * width + x);
-      if (rgb[i] === 255 && rgb[i + 1] === 0 && rgb[i + 2] === 0) {
-        box.minX = Math.min(box.minX, x);
-        box.minY = Math.min(box.minY, y);
-        box.maxX = Math.max(box.maxX, x);
-        box.maxY = Math.max(box.maxY, y);
-        box.count += 1;
+      const [r, g, b] = rgb.subarray(3 * (y * width + x), 3 * (y * width + x) + 3);
+      if (r === 255 && g === 0 && b === 0) {
+        widen(boxes.red, x, y);
+      } else if ((r === 127 || r === 128) && g === 0 && b === r) {
+        widen(boxes.purple, x, y);
       }
     }
   }
-  return box;
+  return boxes;
 }
 
 function shown(box) {
@@ -92,8 +99,17 @@ function centreY(box) {
   return (box.minY + box.maxY) / 2;
 }
 
-async function canvasBox(page) {
-  return redBox(Buffer.from(await (await page.$('#canvas')).screenshot()));
+async function canvasBoxes(page) {
+  return colorBoxes(Buffer.from(await (await page.$('#canvas')).screenshot()));
+}
+
+// Both without the color, or both with it and their boxes within so many pixels.
+function sameBox(box, expected, pixels) {
+  if (box.count === 0 || expected.count === 0) {
+    return box.count === expected.count;
+  }
+  return ['minX', 'minY', 'maxX', 'maxY'].every(
+      side => Math.abs(box[side] - expected[side]) <= pixels);
 }
 
 // The next two animation frames: the first draws what the last event asked for.
@@ -107,9 +123,10 @@ async function pageText(page) {
   return Buffer.from(await page.$eval('#exercise', pre => pre.textContent), 'utf8');
 }
 
-async function compareWithNative(page, example) {
-  const native = nativeRun(example.typed);
-  const what = `${example.name} (${example.typed.join(' ')})`;
+// The page against konika with the same numbers typed and the same keys pressed in the picture.
+async function compareWithNative(page, example, keys = '') {
+  const native = nativeRun(example.typed, keys);
+  const what = `${example.name} (${example.typed.join(' ')})${keys ? `, then ${keys}` : ''}`;
   const text = await pageText(page);
   expect(text.equals(native.transcript), `${what}: the page's text\n${JSON.stringify(
       text.toString())}\nis not the transcript\n${JSON.stringify(native.transcript.toString())}`);
@@ -120,27 +137,32 @@ async function compareWithNative(page, example) {
     return;
   }
   expect(!hidden, `${what}: konika opens its window, but the page hides its canvas`);
-  const expected = redBox(native.picture);
-  const box = await canvasBox(page);
-  const off = Math.max(...['minX', 'minY', 'maxX', 'maxY'].map(
-      side => Math.abs(box[side] - expected[side])));
-  expect(box.count > 0 && box.width === 1024 && box.height === 700 && off <= 3,
-         `${what}: red ${shown(box)} on a canvas of ${box.width} x ${box.height}, ` +
-         `in the window ${shown(expected)}`);
-  console.log(`${what}: the text as natively; red ${shown(box)}, natively ${shown(expected)}`);
+  const expected = colorBoxes(native.picture);
+  const boxes = await canvasBoxes(page);
+  expect(boxes.width === 1024 && boxes.height === 700 && boxes.red.count > 0 &&
+         sameBox(boxes.red, expected.red, 3),
+         `${what}: red ${shown(boxes.red)} on a canvas of ${boxes.width} x ${boxes.height}, ` +
+         `in the window ${shown(expected.red)}`);
+  // The window dashes the elements' lines, 8 pixels on and 8 off, where the browser draws them
+  // whole, and writes their labels in a font of its own.
+  expect(sameBox(boxes.purple, expected.purple, 8), `${what}: dark purple ${shown(boxes.purple)}` +
+         ` (${boxes.purple.count} pixels), in the window ${shown(expected.purple)}`);
+  console.log(`${what}: the text as natively; red ${shown(boxes.red)}, natively ` +
+              `${shown(expected.red)}; dark purple ${shown(boxes.purple)}, natively ` +
+              `${shown(expected.purple)}`);
 }
 
 // As in the window: the grabbed point of the near plane, at distance 1 from the eye, follows the
 // cursor, and the ellipse's plane, 4 away, moves a quarter as far: 25 pixels for 100.
 async function dragEllipse(page) {
-  const before = await canvasBox(page);
+  const before = (await canvasBoxes(page)).red;
   const canvas = await (await page.$('#canvas')).boundingBox();
   await page.mouse.move(canvas.x + 300, canvas.y + 500);
   await page.mouse.down();
   await page.mouse.move(canvas.x + 400, canvas.y + 500, {steps: 10});
   await page.mouse.up();
   await frames(page);
-  const after = await canvasBox(page);
+  const after = (await canvasBoxes(page)).red;
   const dx = centreX(after) - centreX(before);
   const dy = centreY(after) - centreY(before);
   expect(Math.abs(dx - 25) <= 2 && Math.abs(dy) <= 2 &&
@@ -154,7 +176,7 @@ async function dragEllipse(page) {
 async function firstViewAndSave(page, firstBox) {
   await page.keyboard.press('r');
   await frames(page);
-  const box = await canvasBox(page);
+  const box = (await canvasBoxes(page)).red;
   expect(shown(box) === shown(firstBox), `after r the ellipse is at ${shown(box)}, not at ` +
          `${shown(firstBox)} as in the first view`);
 
@@ -170,7 +192,7 @@ async function firstViewAndSave(page, firstBox) {
   expect(saved.length === 1, `s offered no picture named konika-YYYYMMDD-HHMMSS.png, but ` +
          `${fs.readdirSync(downloads).join(', ') || 'nothing'}`);
   if (saved.length === 1) {
-    const savedBox = redBox(fs.readFileSync(path.join(downloads, saved[0])));
+    const savedBox = colorBoxes(fs.readFileSync(path.join(downloads, saved[0]))).red;
     expect(shown(savedBox) === shown(firstBox),
            `the picture that s offers has the ellipse at ${shown(savedBox)}`);
     console.log(`s offers ${saved[0]}, the ellipse at ${shown(savedBox)}`);
@@ -205,6 +227,13 @@ async function compareCorpus(page) {
     same += text.equals(native.transcript) && shown.picture === native.window ? 1 : 0;
   }
   console.log(`the seed corpus: ${same} of ${names.length} inputs as natively`);
+}
+
+// A click on the picture, which moves nothing, gives it the keys.
+async function pressInPicture(page, key) {
+  await page.click('#canvas');
+  await page.keyboard.press(key);
+  await frames(page);
 }
 
 async function typeEquation(page, typed) {
@@ -246,12 +275,18 @@ async function main() {
     const shownAt = await waitForRed(page, 30000);
     console.log(`first picture ${Math.round(shownAt)} ms after the page was opened`);
     await compareWithNative(page, first);
-    const firstBox = await canvasBox(page);
+    const firstBox = (await canvasBoxes(page)).red;
     await dragEllipse(page);
     await firstViewAndSave(page, firstBox);
+    await pressInPicture(page, 'g');
+    await compareWithNative(page, first, 'g');
     for (const example of typedOnes) {
       await typeEquation(page, example.typed);
       await compareWithNative(page, example);
+      if (example === typedOnes[0]) {
+        await pressInPicture(page, 'g');
+        await compareWithNative(page, example, 'g');
+      }
     }
 
     const refused = {name: 'a word that is not a number', typed: ['1', 'abc', '4', '0', '0', '-4']};
