@@ -71,4 +71,4 @@ done
 echo "== The page: its files, and its first picture from a ?k= link in headless chromium"
 "$root/scripts/web.sh" --build
 (cd "$root/build-web/page" && wc -c index.html konika.js konika.wasm)
-node "$root/tests/web/first_picture.js" "$root/build-web/page" 20
+node "$root/tests/web/first_picture.js" "$root/build-web/page" 21
