@@ -1,7 +1,7 @@
 // The page's entry. The program is the native one; what differs is how the numbers arrive
 // (the page hands over the six fields as the text a user would type), where the text goes
 // (standard output, which the page collects and shows) and that one window shows one
-// equation after another (the scene is emptied and the camera placed anew for each).
+// equation after another (the scene is emptied and shown anew, in its first view, for each).
 #include "app/conic.h"
 #include "app/word_reader.h"
 #include "scene/scene.h"
