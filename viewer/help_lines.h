@@ -10,7 +10,9 @@ inline constexpr const char* kHelpLines[] = {
     "  tockic: uvecava, smanjuje",
     "  promena velicine prozora: prvi prikaz",
     "Tasteri:",
-    "  Esc, q: kraj programa",
+#ifndef __EMSCRIPTEN__
+    "  Esc, q: kraj programa", // the page has no window to close
+#endif
     "  r, Home: prvi prikaz",
     "  +, =, -: uvecava, smanjuje",
     "  strelice: pomeraju sliku",
