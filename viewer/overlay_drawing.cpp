@@ -1,8 +1,8 @@
 #include "viewer/overlay_drawing.h"
 
-#include "viewer/draw.h"
 #include "viewer/grid.h"
 #include "viewer/help_lines.h"
+#include "viewer/shape_drawing.h"
 #include "viewer/shape_vertices.h"
 #include "viewer/text.h"
 #include "viewer/view_state.h"
