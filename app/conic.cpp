@@ -1,8 +1,8 @@
 #include "app/conic.h"
 
-#include "app/formatted.h"
 #include "app/typed_number.h"
 #include "app/word_reader.h"
+#include "geometry/formatted.h"
 
 #include <cstdio>
 #include <optional>

@@ -6,8 +6,8 @@
 // such a sign says that a value is zero (or has the other sign), the value stored in the
 // record follows the exact decision instead of the rounding residue.
 #include "app/conic.h"
-#include "app/formatted.h"
 #include "exact/invariants.h"
+#include "geometry/formatted.h"
 #include "geometry/numbers.h"
 #include "scene/curve.h"
 #include "scene/reduction_record.h"

@@ -1,20 +1,10 @@
 #include "scene/elements.h"
 
+#include "geometry/formatted.h"
+
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 
 namespace {
-
-// printf into a string; every text here is short.
-std::string formatted(const char* format, ...) {
-    char text[256];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
-    va_end(arguments);
-    return text;
-}
 
 // Adding 0 turns a negative zero into a zero, which prints without a sign.
 double unsignedZero(double value) {
