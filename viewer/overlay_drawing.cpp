@@ -6,6 +6,7 @@
 #include "viewer/shape_vertices.h"
 #include "viewer/text.h"
 #include "viewer/view_state.h"
+#include "viewer/view_steps.h"
 
 #include <GL/glut.h>
 
@@ -80,24 +81,9 @@ void drawElementPoint(const ElementPoint& p) {
 // The point of the plane z = 0 under the window position (x, y), y upwards; false when the
 // current matrices cannot be inverted.
 bool planeUnder(double x, double y, PlaneSpot& spot) {
-    GLfloat projectionF[16];
-    GLfloat modelViewF[16];
-    GLint viewport[4];
-    glGetFloatv(GL_PROJECTION_MATRIX, projectionF);
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelViewF);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    GLdouble projection[16];
-    GLdouble modelView[16];
-    for (int i = 0; i < 16; ++i) {
-        projection[i] = projectionF[i];
-        modelView[i] = modelViewF[i];
-    }
     double near[3];
     double far[3];
-    if (gluUnProject(x, y, 0.0, modelView, projection, viewport, &near[0], &near[1], &near[2]) !=
-            GL_TRUE ||
-        gluUnProject(x, y, 1.0, modelView, projection, viewport, &far[0], &far[1], &far[2]) !=
-            GL_TRUE) {
+    if (!unprojectWindowPoint(x, y, 0.0, near) || !unprojectWindowPoint(x, y, 1.0, far)) {
         return false;
     }
     spot = spotOnPlane(near, far);

@@ -36,18 +36,20 @@ ViewMatrices currentMatrices() {
 
 } // namespace
 
-bool unprojectWindowPoint(double x, double y, double depth, Point& result) {
+bool unprojectWindowPoint(double x, double y, double depth, double (&result)[3]) {
     const ViewMatrices m = currentMatrices();
-    GLdouble ox = 0.0;
-    GLdouble oy = 0.0;
-    GLdouble oz = 0.0;
-    if (gluUnProject(x, y, depth, m.modelView, m.projection, m.viewport, &ox, &oy, &oz) !=
-        GL_TRUE) {
+    return gluUnProject(x, y, depth, m.modelView, m.projection, m.viewport, &result[0], &result[1],
+                        &result[2]) == GL_TRUE;
+}
+
+bool unprojectWindowPoint(double x, double y, double depth, Point& result) {
+    double point[3];
+    if (!unprojectWindowPoint(x, y, depth, point)) {
         return false;
     }
-    result.x = static_cast<float>(ox);
-    result.y = static_cast<float>(oy);
-    result.z = static_cast<float>(oz);
+    result.x = static_cast<float>(point[0]);
+    result.y = static_cast<float>(point[1]);
+    result.z = static_cast<float>(point[2]);
     result.color = kDefaultColor;
     return true;
 }

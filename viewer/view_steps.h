@@ -8,7 +8,9 @@
 // space before the steps taken earlier.
 
 // The scene point shown at window position (x, y), origin at the bottom left, and window depth
-// (0 the near plane, 1 the far one); false when the current matrices cannot be inverted.
+// (0 the near plane, 1 the far one); false when the current matrices cannot be inverted. As
+// the doubles the projection gives, or stored as a scene point.
+bool unprojectWindowPoint(double x, double y, double depth, double (&result)[3]);
 bool unprojectWindowPoint(double x, double y, double depth, Point& result);
 
 // Where a scene point is shown: its window position, origin at the bottom left, and window depth.
