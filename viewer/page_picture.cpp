@@ -6,8 +6,6 @@
 
 #include <emscripten.h>
 
-#include <ctime>
-
 // Called while the frame is in the drawing buffer, before the swap.
 EM_JS(void, offerCanvasDownload, (const char* fileName), {
     var link = document.createElement('a');
@@ -17,8 +15,5 @@ EM_JS(void, offerCanvasDownload, (const char* fileName), {
 });
 
 void saveWindowPicture() {
-    const std::time_t now = std::time(nullptr);
-    std::tm time{};
-    localtime_r(&now, &time);
-    offerCanvasDownload(pictureFileName(time, 1).c_str());
+    offerCanvasDownload(pictureFileName(localTimeNow(), 1).c_str());
 }

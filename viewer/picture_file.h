@@ -13,6 +13,14 @@ struct RgbPicture {
     std::vector<unsigned char> bytes;
 };
 
+// The local time a picture is named after.
+inline std::tm localTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm time{};
+    localtime_r(&now, &time);
+    return time;
+}
+
 // konika-YYYYMMDD-HHMMSS.png on the first try; konika-YYYYMMDD-HHMMSS-2.png on the second,
 // -3 on the third and so on, for when the name is taken.
 inline std::string pictureFileName(const std::tm& time, int attempt) {

@@ -5,7 +5,6 @@
 #include <GL/glut.h>
 
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -21,13 +20,6 @@ RgbPicture readBackBuffer() {
     glReadPixels(0, 0, picture.width, picture.height, GL_RGB, GL_UNSIGNED_BYTE,
                  picture.bytes.data());
     return picture;
-}
-
-std::tm localTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm time{};
-    localtime_r(&now, &time);
-    return time;
 }
 
 } // namespace
