@@ -43,25 +43,18 @@ const char kUsage[] =
 
 const char kVersion[] = "konika " KONIKA_VERSION "\n";
 
-// A failed write (a full disk, a closed pipe) must not end with status 0.
-int print(const char* text) {
-    if (std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0) {
-        std::fputs("konika: ispis na standardni izlaz nije uspeo\n", stderr);
-        return 1;
-    }
-    return 0;
-}
-
 } // namespace
 
-std::optional<int> answerCommandLine(int argc, char** argv) {
+bool answerCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            return print(kUsage);
+            std::fputs(kUsage, stdout);
+            return true;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            return print(kVersion);
+            std::fputs(kVersion, stdout);
+            return true;
         }
     }
-    return std::nullopt;
+    return false;
 }

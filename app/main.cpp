@@ -6,10 +6,10 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> status = answerCommandLine(argc, argv)) {
-        return *status;
-    }
     checkStandardOutputAtExit();
+    if (answerCommandLine(argc, argv)) {
+        return 0;
+    }
     Conic conic;
     if (readConic(conic) && conic.reduceConic() == 0) {
         // The worked exercise reaches a file or a pipe now, not only when konika ends.
