@@ -56,12 +56,16 @@ std::optional<Word> WordReader::next() {
     if (word.text.empty() && !word.continued) {
         skipSpace();
     }
-    while (word.text.size() <= kLongestNumber && isWordByte(source_.peek())) {
+    // The blank kept between a sign and its number does not count: the limit is on the
+    // number as joined.
+    std::size_t longest = kLongestNumber;
+    while (word.text.size() <= longest && isWordByte(source_.peek())) {
         word.text += static_cast<char>(source_.next());
         if (isLoneSign(word) && isBlank(source_.peek())) {
             skipBlanks();
             if (isWordByte(source_.peek())) {
                 word.text += ' ';
+                ++longest;
             }
         }
     }
