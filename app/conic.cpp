@@ -2,6 +2,7 @@
 
 #include "app/typed_number.h"
 #include "app/word_reader.h"
+#include "exact/exact_conic.h"
 #include "geometry/formatted.h"
 
 #include <cstdio>
@@ -53,7 +54,7 @@ class CoefficientReader {
   public:
     explicit CoefficientReader(TextSource& source) : words_(source) {}
 
-    Reading read(const char* prompt, float& value) {
+    Reading read(const char* prompt, TypedNumber& number) {
         std::printf("%s", prompt);
         for (;;) {
             const std::optional<Word> word = words_.next();
@@ -61,11 +62,11 @@ class CoefficientReader {
                 return Reading::EndOfInput;
             }
             // The rest of a word too long to be a number was refused with its start.
-            const TypedNumber typed = word->continued ? TypedNumber{WordMeaning::NotANumber, 0.0f}
+            const TypedNumber typed = word->continued ? TypedNumber{}
                                                       : readTypedNumber(word->text);
             if (typed.meaning == WordMeaning::Number) {
                 unreadableInARow_ = 0;
-                value = typed.value;
+                number = typed;
                 return Reading::Number;
             }
             if (!word->continued) {
@@ -97,11 +98,18 @@ std::string signedTerm(double value, const char* positiveFormat, const char* neg
     return "";
 }
 
+// The X*Y, X and Y coefficients are stored halved, the exact one too; where the float's
+// halving ends at zero, so does the exact value.
+void storeHalved(const TypedNumber& typed, float& field, Rational& exact) {
+    field = static_cast<float>(typed.value * 0.5);
+    exact = field == 0.0f ? Rational(0) : Rational(typed.exact / 2);
+}
+
 } // namespace
 
-bool readConic(Conic& conic, TextSource& source) {
+bool readConic(Conic& conic, ExactConic& exact, TextSource& source) {
     CoefficientReader reader(source);
-    float typed[6] = {};
+    TypedNumber typed[6];
     for (int i = 0; i < 6; ++i) {
         const Reading reading = reader.read(kPrompts[i], typed[i]);
         if (reading != Reading::Number) {
@@ -109,18 +117,21 @@ bool readConic(Conic& conic, TextSource& source) {
             return false;
         }
     }
-    conic.a11 = typed[0];
-    conic.a12 = static_cast<float>(typed[1] * 0.5);
-    conic.a22 = typed[2];
-    conic.a13 = static_cast<float>(typed[3] * 0.5);
-    conic.a23 = static_cast<float>(typed[4] * 0.5);
-    conic.a33 = typed[5];
+    conic.a11 = typed[0].value;
+    exact.a11 = typed[0].exact;
+    storeHalved(typed[1], conic.a12, exact.a12);
+    conic.a22 = typed[2].value;
+    exact.a22 = typed[2].exact;
+    storeHalved(typed[3], conic.a13, exact.a13);
+    storeHalved(typed[4], conic.a23, exact.a23);
+    conic.a33 = typed[5].value;
+    exact.a33 = typed[5].exact;
     return true;
 }
 
-bool readConic(Conic& conic) {
+bool readConic(Conic& conic, ExactConic& exact) {
     FileSource console(stdin);
-    return readConic(conic, console);
+    return readConic(conic, exact, console);
 }
 
 std::string equationLine(const Conic& conic) {

@@ -5,6 +5,7 @@
 #include <string>
 
 struct CurveShapes;
+struct ExactConic;
 class TextSource;
 
 // The code of the reduced curve, handed from the reduction to the curve tracing.
@@ -37,6 +38,9 @@ struct Conic {
     // Returns 0 when there is a picture to show (the curve has been traced into the scene,
     // or the curve is a single point and the scene stays empty), 1 otherwise.
     int reduceConic();
+    // The same, with every branch decided from the equation as typed, exactly: the record
+    // holds its floats.
+    int reduceConic(const ExactConic& typed);
 
     // Appends the canonical curve of the given kind and the axes of the four coordinate
     // frames to the scene, and prints the frame legends.
@@ -47,13 +51,14 @@ struct Conic {
                     const CurveShapes& curve);
 };
 
-// Prompts on standard output for the six coefficients and reads them from the text. A word
-// that is not a number is named and its prompt comes again. Returns false, with the reason
-// printed and the record untouched, when the text ends before six numbers, or when it does
-// not look like typed numbers at all.
-bool readConic(Conic& conic, TextSource& text);
+// Prompts on standard output for the six coefficients and reads them from the text, into the
+// record of floats and, exactly as typed, into `exact`. A word that is not a number is named
+// and its prompt comes again. Returns false, with the reason printed and the records
+// untouched, when the text ends before six numbers, or when it does not look like typed
+// numbers at all.
+bool readConic(Conic& conic, ExactConic& exact, TextSource& text);
 // The same from standard input.
-bool readConic(Conic& conic);
+bool readConic(Conic& conic, ExactConic& exact);
 
 // The equation as one line, with the X*Y, X and Y coefficients doubled back.
 std::string equationLine(const Conic& conic);

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/conic.h"
 #include "app/output_check.h"
+#include "exact/exact_conic.h"
 #include "viewer/viewer.h"
 
 #include <cstdio>
@@ -11,7 +12,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     Conic conic;
-    if (readConic(conic) && conic.reduceConic() == 0) {
+    ExactConic typed;
+    if (readConic(conic, typed) && conic.reduceConic(typed) == 0) {
         // The worked exercise reaches a file or a pipe now, not only when konika ends.
         std::fflush(stdout);
         runViewer(argc, argv);

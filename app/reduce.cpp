@@ -6,12 +6,13 @@
 // such a sign says that a value is zero (or has the other sign), the value stored in the
 // record follows the exact decision instead of the rounding residue.
 #include "app/conic.h"
-#include "exact/invariants.h"
+#include "exact/reduction_path.h"
 #include "geometry/formatted.h"
 #include "geometry/numbers.h"
 #include "scene/curve.h"
 #include "scene/reduction_record.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -58,6 +59,7 @@ constexpr Outcome kSinglePoint = {SinglePoint, 0}; // not traced: the viewer ope
 struct Reduction {
     Conic& c;
     const ConicInvariants& invariants;
+    const ReductionPath& path;
     Matrix translation;
     Matrix rotation;
     Matrix reflection;
@@ -74,7 +76,8 @@ struct Reduction {
     Outcome reduceParabolaAlongX();
     void moveOrigin(float x0, float y0);
     void rotateAxes(bool central);
-    void fixRotatedEigenvalues(bool larger11);
+    void fixRotatedEigenvalues();
+    double angleDifference(double a11, double a22) const;
     void fixNullAxisTerm(double a11, double a12, double co, double s);
     void exchangeAxes();
 };
@@ -105,11 +108,24 @@ Eigenvalues eigenvaluesOf(const ConicInvariants& inv) {
     return e;
 }
 
+// a11 - a22 for the angle, with the exact sign: floats that are equal stand for numbers that
+// may differ (typed to more digits than a float holds), and a typed -0 is 0, so that the angle
+// is 45 degrees with the sign of a12 exactly when the typed a11 and a22 are equal.
+double Reduction::angleDifference(double a11, double a22) const {
+    const double difference = a11 - a22;
+    if (difference != 0.0 || invariants.differenceSign == 0) {
+        return difference + 0.0;
+    }
+    const double exact = std::fabs(static_cast<double>(invariants.difference));
+    return invariants.differenceSign *
+           std::max(exact, static_cast<double>(std::numeric_limits<double>::denorm_min()));
+}
+
 // The angle turns the axes so that the X*Y term vanishes: tan 2phi = 2 a12 / (a11 - a22).
 // With a11 = a22 the quotient is an infinity with the sign of a12, giving +-45 degrees.
 void Reduction::rotateAxes(bool central) {
     const double a11 = c.a11, a12 = c.a12, a22 = c.a22, a13 = c.a13, a23 = c.a23;
-    const float q = toFloat(2 * a12 / (a11 - a22));
+    const float q = toFloat(2 * a12 / angleDifference(a11, a22));
     const float t = toFloat(std::atan(static_cast<double>(q)));
     const float phi = toFloat(t * 0.5);
     const float deg = toFloat(phi * 180.0 / kPi);
@@ -131,7 +147,7 @@ void Reduction::rotateAxes(bool central) {
     c.a12 = 0.0f;
     c.a11 = toFloat(a11 * co * co + 2 * a12 * s * co + a22 * s * s);
     c.a22 = toFloat(a11 * s * s - 2 * a12 * s * co + a22 * co * co);
-    fixRotatedEigenvalues(a11 >= a22); // the rotated a11 is then the larger eigenvalue
+    fixRotatedEigenvalues();
     if (!central) {
         c.a13 = toFloat(a13 * co + a23 * s);
         c.a23 = toFloat(a23 * co - a13 * s);
@@ -141,9 +157,9 @@ void Reduction::rotateAxes(bool central) {
     echo();
 }
 
-void Reduction::fixRotatedEigenvalues(bool larger11) {
+void Reduction::fixRotatedEigenvalues() {
     const Eigenvalues e = eigenvaluesOf(invariants);
-    if (larger11) {
+    if (path.largerFirst) {
         c.a11 = withExactSign(c.a11, e.largerSign, e.larger);
         c.a22 = withExactSign(c.a22, e.smallerSign, e.smaller);
     } else {
@@ -225,22 +241,22 @@ Outcome Reduction::reduceCentral() {
         rotateAxes(true);
     }
 
-    // The signs of the rotated a11 and a22 are those of delta and I, and a33 has the sign of
-    // Delta / delta.
-    if (detSign < 0) {
-        return traced(invariants.fullDetSign == 0 ? IntersectingLines : Hyperbola);
-    }
-    if (invariants.fullDetSign == 0) {
+    switch (path.ending) {
+    case Ending::Hyperbola:
+        return traced(Hyperbola);
+    case Ending::IntersectingLines:
+        return traced(IntersectingLines);
+    case Ending::SinglePoint:
         return kSinglePoint;
-    }
-    if (invariants.traceSign * invariants.fullDetSign > 0) {
+    case Ending::ImaginaryEllipse:
         steps += "Resenje je imaginarna kriva.\n";
         return kNoPicture;
+    default:
+        if (path.exchanged) {
+            exchangeAxes();
+        }
+        return traced(Ellipse);
     }
-    if (c.a22 < c.a11) {
-        exchangeAxes();
-    }
-    return traced(Ellipse);
 }
 
 // a11 X^2 + 2 a13 X + 2 a23 Y + a33 = 0 with a23 != 0: a parabola opening along Y. Its
@@ -282,25 +298,24 @@ Outcome Reduction::reduceNonCentral() {
     if (c.a12 != 0.0f) {
         rotateAxes(false);
     }
-    // One of a11, a22 is now exactly the zero eigenvalue.
-    if (c.a11 != 0.0f) {
-        if (c.a23 != 0.0f) {
-            return reduceParabolaAlongY();
-        }
-        // a11 X^2 + 2 a13 X + a33 = 0: two lines parallel to the Y axis, one double line, or
-        // no real point at all (K > 0).
-        steps += invariants.kSign > 0 ? "Resenje je prazan skup\n" : "Dve prave. \n";
-        return kNoPicture;
-    }
-    if (c.a13 != 0.0f) {
-        return reduceParabolaAlongX();
-    }
-    // a22 Y^2 + 2 a23 Y + a33 = 0, whose discriminant a23^2 - a22 a33 is -K.
-    if (invariants.kSign > 0) {
+    // One of a11, a22 is now exactly the zero eigenvalue; the linear term along its axis is
+    // zero unless the curve is a parabola.
+    switch (path.ending) {
+    case Ending::Parabola:
+        return path.squareInX ? reduceParabolaAlongY() : reduceParabolaAlongX();
+    case Ending::EmptyPair:
         steps += "Resenje je prazan skup\n";
         return kNoPicture;
+    case Ending::LinesAlongY:
+    case Ending::DoubleLineAlongY:
+        // a11 X^2 + 2 a13 X + a33 = 0: lines parallel to the Y axis, which are not drawn.
+        steps += "Dve prave. \n";
+        return kNoPicture;
+    case Ending::ParallelLines:
+        return traced(ParallelLines);
+    default:
+        return traced(DoubleLine);
     }
-    return traced(invariants.kSign < 0 ? ParallelLines : DoubleLine);
 }
 
 bool isFiniteRecord(const Conic& c) {
@@ -330,6 +345,13 @@ int tooLargeToReduce() {
 } // namespace
 
 int Conic::reduceConic() {
+    if (!isFiniteRecord(*this)) {
+        return reduceConic(ExactConic{});
+    }
+    return reduceConic(exactConic(*this));
+}
+
+int Conic::reduceConic(const ExactConic& typed) {
     if (a11 == 0.0f && a12 == 0.0f && a22 == 0.0f) {
         std::printf("Ono sto ste uneli nije kriva drugog reda!");
         return 1;
@@ -338,10 +360,11 @@ int Conic::reduceConic() {
     if (!isFiniteRecord(*this)) {
         return tooLargeToReduce();
     }
-    const ConicInvariants invariants = conicInvariants(*this);
-    Reduction reduction{*this, invariants, Matrix(), Matrix(), Matrix()};
+    const ConicInvariants invariants = conicInvariants(typed);
+    const ReductionPath path = reductionPath(typed, invariants);
+    Reduction reduction{*this, invariants, path, Matrix(), Matrix(), Matrix()};
     const Outcome outcome =
-        invariants.quadraticDetSign != 0 ? reduction.reduceCentral() : reduction.reduceNonCentral();
+        path.central ? reduction.reduceCentral() : reduction.reduceNonCentral();
     if (!isFiniteRecord(*this) || !isFiniteMatrix(reduction.translation) ||
         !isFiniteMatrix(reduction.rotation)) {
         return tooLargeToReduce();

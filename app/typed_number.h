@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exact/rational.h"
+
 #include <cstddef>
 #include <string>
 
@@ -11,14 +13,18 @@ enum class WordMeaning {
 };
 
 struct TypedNumber {
-    WordMeaning meaning;
-    float value; // when it is a Number
+    WordMeaning meaning = WordMeaning::NotANumber;
+    float value = 0.0f; // when it is a Number
+    // Its exact value, as typed: 0.1 is 1/10. Zero wherever the float is zero, so that a
+    // number below the float range counts as 0 in the exact steps too.
+    Rational exact = 0;
 };
 
 // No number anyone types is longer; a longer word is not read as one.
 constexpr std::size_t kLongestNumber = 4096;
 
-// Reads a word as strtof reads a number, with two allowances for how people type: a decimal
-// comma stands for the point ("1,5", "-0,25", "1,5e3"), and a sign may stand apart from its
-// number by blanks ("- 4").
+// Reads a word as strtof reads a number, with allowances for how people type: a decimal
+// comma stands for the point ("1,5", "-0,25", "1,5e3"), a sign may stand apart from its
+// number by blanks ("- 4"), and a fraction of two such numbers is a number ("1/3", "-2/7",
+// "1,5/4"; the denominator without a sign, not 0), whose float is the float nearest to it.
 TypedNumber readTypedNumber(std::string word);

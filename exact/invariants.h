@@ -1,14 +1,12 @@
 #pragma once
 
-#include "app/conic.h"
+#include "exact/exact_conic.h"
 
 // The invariants of the entered equation, decided exactly.
 //
-// Each field of the record is a float; the number the user typed is recovered from it as
-// the shortest decimal of at most 6 significant digits that converts back to the same
-// float (the field's own exact binary value where there is none), and the invariants are
-// evaluated from those numbers in exact integer arithmetic. Their signs decide every branch
-// of the reduction; rounding in the float arithmetic of the printed steps cannot change them.
+// They are evaluated from the exact record (the numbers as typed) in integer arithmetic. Their
+// signs decide every branch of the reduction; rounding in the float arithmetic of the printed
+// steps cannot change them.
 struct ConicInvariants {
     // Signs, -1, 0 or +1:
     int quadraticDetSign; // delta = a11*a22 - a12^2
@@ -18,6 +16,7 @@ struct ConicInvariants {
     // a11*a23 - a12*a13: the linear terms along (-a12, a11), which is the direction of the
     // zero eigenvalue when delta = 0 and a12 != 0.
     int nullDirectionTermSign;
+    int differenceSign; // a11 - a22, which decides the angle of the rotation
 
     // The same invariants as long doubles, rounded from the exact values, for the few
     // places where a float result of the wrong sign is replaced by the value it stands for.
@@ -26,7 +25,9 @@ struct ConicInvariants {
     long double trace;
     long double k;
     long double discriminant; // (a11 - a22)^2 + 4*a12^2, never negative
+    long double difference;
 };
 
-// Needs finite fields.
+ConicInvariants conicInvariants(const ExactConic& conic);
+// From the decimals behind the floats (exactConic). Needs finite fields.
 ConicInvariants conicInvariants(const Conic& conic);

@@ -6,15 +6,15 @@ set -euo pipefail
 
 # Without a display, the run command draws on a virtual one and presses konika's save key. The
 # Debian package takes its dependencies from dpkg-shlibdeps, which cpack finds with file.
-build_packages=(build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libpng-dev
+build_packages=(build-essential cmake libboost-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libpng-dev
     xvfb xdotool dpkg-dev file)
 # imagemagick: the gallery test reads the pictures' sizes and colors.
 test_packages=(libgtest-dev libbenchmark-dev libxtst-dev imagemagick valgrind time
     clang libclang-rt-14-dev lcov lintian man-db)
 
-# The page is built with Emscripten; its test runs in Debian's chromium, driven by a package
+# The page is built with Emscripten (with the headers of Boost, as the program); its test runs in Debian's chromium, driven by a package
 # from the npm registry (any npm will do: some machines have one from elsewhere).
-web_packages=(cmake emscripten)
+web_packages=(cmake emscripten libboost-dev)
 browser_packages=(chromium)
 if ! command -v npm >/dev/null; then
     browser_packages+=(npm)

@@ -4,6 +4,7 @@
 // equation after another (the scene is emptied and shown anew, in its first view, for each).
 #include "app/conic.h"
 #include "app/word_reader.h"
+#include "exact/exact_conic.h"
 #include "scene/scene.h"
 #include "viewer/viewer.h"
 
@@ -21,7 +22,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE int reduceEquation(const char* typed, int length
     clearScene();
     StringSource text(std::string(typed, length));
     Conic conic;
-    const bool picture = readConic(conic, text) && conic.reduceConic() == 0;
+    ExactConic exact;
+    const bool picture = readConic(conic, exact, text) && conic.reduceConic(exact) == 0;
     std::fflush(stdout);
     if (picture) {
         showScene();

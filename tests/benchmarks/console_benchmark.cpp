@@ -2,6 +2,7 @@
 // reduction with its printed steps (to /dev/null) and the tracing into the scene, for each
 // example. Every iteration starts from an empty scene.
 #include "app/conic.h"
+#include "exact/exact_conic.h"
 #include "buffered_console.h"
 #include "conic_inputs.h"
 #include "scene/scene.h"
@@ -16,8 +17,9 @@ static void consolePath(benchmark::State& state, const char* typed) {
         console.rewind();
         clearScene();
         Conic conic;
-        readConic(conic);
-        benchmark::DoNotOptimize(conic.reduceConic());
+        ExactConic typed;
+        readConic(conic, typed);
+        benchmark::DoNotOptimize(conic.reduceConic(typed));
     }
     // What one run leaves in the scene, to tell the examples apart in the report.
     state.counters["segments"] = double(sceneSegments.size());

@@ -3,6 +3,7 @@
 // taking turns within each iteration, so that both meet the same machine. A frame counts
 // until the renderer has finished it and the X server has taken the swapped picture.
 #include "app/conic.h"
+#include "exact/exact_conic.h"
 #include "buffered_console.h"
 #include "conic_inputs.h"
 #include "scene/scene.h"
@@ -29,8 +30,9 @@ void onFirstReshape(int width, int height) {
 void traceHyperbola() {
     BufferedConsole console(kHyperbola.typed);
     Conic conic;
-    readConic(conic);
-    conic.reduceConic();
+    ExactConic typed;
+    readConic(conic, typed);
+    conic.reduceConic(typed);
 }
 
 // konika's window and camera on the traced scene, once the window is shown; the benchmark

@@ -15,16 +15,26 @@
 
 namespace {
 
-void expectDecimal(float stored, long long digits, int exponent) {
-    const ExactNumber number = typedNumber(stored);
-    EXPECT_TRUE(number.digits == digits && number.twos == exponent && number.fives == exponent)
-        << stored << ": " << number.digits << " " << number.twos << " " << number.fives;
+Rational powerOfTen(int exponent) {
+    const Integer power = boost::multiprecision::pow(Integer(10), std::abs(exponent));
+    return exponent >= 0 ? Rational(power) : Rational(Integer(1), power);
 }
 
+void expectDecimal(float stored, long long digits, int exponent) {
+    EXPECT_EQ(typedNumber(stored), Rational(digits) * powerOfTen(exponent))
+        << stored << ": " << typedNumber(stored);
+}
+
+// The long double's own binary value: a 64-bit mantissa times a power of two.
 void expectBinary(float stored, long double value) {
-    const ExactNumber number = typedNumber(stored);
-    EXPECT_EQ(number.fives, 0) << stored;
-    EXPECT_EQ(std::ldexp(static_cast<long double>(number.digits), number.twos), value) << stored;
+    int exponent = 0;
+    const long double fraction = std::frexp(value, &exponent);
+    const Integer mantissa(static_cast<long long>(std::ldexp(fraction, 62)));
+    const int shift = exponent - 62;
+    const Integer power = Integer(1) << std::abs(shift);
+    EXPECT_EQ(typedNumber(stored), shift >= 0 ? Rational(mantissa * power)
+                                              : Rational(mantissa, power))
+        << stored;
 }
 
 TEST(TypedNumber, RecoversTheTypedDecimal) {

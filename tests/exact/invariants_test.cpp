@@ -1,4 +1,6 @@
+#include "exact/exact_text.h"
 #include "exact/invariants.h"
+#include "exact/reduction_path.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +85,62 @@ TEST(ConicInvariants, SpanTheWholeFloatRange) {
         expectInvariants(entered({"3e38", "6", a22, "0", "0", "1e-45"}),
                          {delta, 1e-45L * delta, 3e38L + y2, (3e38L + y2) * 1e-45L,
                           (3e38L - y2) * (3e38L - y2) + 36});
+    }
+}
+
+} // namespace
+
+namespace {
+
+Rational word(const char* text) {
+    const auto slash = std::string(text).find('/');
+    if (slash == std::string::npos) {
+        return *exactValueOf(text);
+    }
+    return *exactValueOf(std::string(text, slash)) / *exactValueOf(text + slash + 1);
+}
+
+// The typed coefficients, the X*Y, X and Y ones halved.
+ExactConic exactly(const Typed& t) {
+    return {word(t[0]), word(t[1]) / 2, word(t[2]), word(t[3]) / 2, word(t[4]) / 2, word(t[5])};
+}
+
+// Each way through the reduction, decided by hand from the invariants.
+TEST(ReductionPath, FollowsTheExactInvariants) {
+    struct Case {
+        Typed typed;
+        Ending ending;
+        bool central, rotated, exchanged;
+    };
+    const Case cases[] = {
+        {{"0", "0", "0", "1", "2", "3"}, Ending::NotSecondOrder, false, false, false},
+        {{"1", "0", "4", "0", "0", "-4"}, Ending::Ellipse, true, false, false},
+        {{"4", "0", "1", "0", "0", "-4"}, Ending::Ellipse, true, false, true},
+        {{"5", "4", "8", "-32", "-56", "80"}, Ending::Ellipse, true, true, false},
+        {{"8", "4", "5", "0", "0", "-36"}, Ending::Ellipse, true, true, true},
+        {{"1", "0", "1", "0", "0", "1"}, Ending::ImaginaryEllipse, true, false, false},
+        {{"1", "0", "1", "0", "0", "0"}, Ending::SinglePoint, true, false, false},
+        {{"0", "1", "0", "0", "0", "-1"}, Ending::Hyperbola, true, true, false},
+        {{"1", "0", "-1", "3", "1", "2"}, Ending::IntersectingLines, true, false, false},
+        {{"1", "-2", "1", "-4", "-4", "8"}, Ending::Parabola, false, true, true},
+        {{"0", "0", "1", "-4", "0", "0"}, Ending::Parabola, false, false, false},
+        {{"1", "0", "0", "-4", "0", "3"}, Ending::LinesAlongY, false, false, false},
+        {{"1", "2", "1", "2", "2", "1"}, Ending::DoubleLineAlongY, false, true, false},
+        {{"0", "0", "1", "0", "2", "-3"}, Ending::ParallelLines, false, false, false},
+        {{"0", "0", "1", "0", "0", "0"}, Ending::DoubleLine, false, false, false},
+        {{"0", "0", "1", "0", "0", "1"}, Ending::EmptyPair, false, false, false},
+        // (x/sqrt(3) + sqrt(3) y)^2 + x = 0: delta = 1/3 * 3 - 1 = 0, which the floats of 1/3
+        // and of its six-digit decimal both miss.
+        {{"1/3", "2", "3", "1", "0", "0"}, Ending::Parabola, false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.typed[0]) + " " + c.typed[1] + " " + c.typed[2]);
+        const ExactConic conic = exactly(c.typed);
+        const ReductionPath path = reductionPath(conic, conicInvariants(conic));
+        EXPECT_EQ(path.ending, c.ending);
+        EXPECT_EQ(path.central, c.central);
+        EXPECT_EQ(path.rotated, c.rotated);
+        EXPECT_EQ(path.exchanged, c.exchanged);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "console_run.h"
 
 #include "app/conic.h"
+#include "exact/exact_conic.h"
 #include "scene/scene.h"
 
 #include <cstdio>
@@ -71,6 +72,7 @@ ConsoleRun runConsole(const std::string& input) {
     clearScene();
     RedirectedConsole console(input);
     Conic conic;
-    const int result = readConic(conic) ? conic.reduceConic() : 1;
+    ExactConic typed;
+    const int result = readConic(conic, typed) ? conic.reduceConic(typed) : 1;
     return {result, console.output()};
 }
