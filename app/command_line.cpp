@@ -1,12 +1,13 @@
 #include "app/command_line.h"
 
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 namespace {
 
 const char kUsage[] =
-    "Upotreba: konika [-h | --help | --version] [opcije GLUT-a]\n"
+    "Upotreba: konika [-h | --help | --version] [-t | --tacno] [--latex]\n"
+    "                 [opcije GLUT-a]\n"
     "\n"
     "konika svodi krivu drugog reda na kanonski oblik i crta je. Pita za sest\n"
     "koeficijenata jednacine a*X^2 + b*XY + c*Y^2 + d*X + e*Y + f = 0\n"
@@ -17,6 +18,9 @@ const char kUsage[] =
     "Opcije:\n"
     "  -h, --help    ispisuje ovo uputstvo\n"
     "  --version     ispisuje verziju\n"
+    "  -t, --tacno   posle koraka ispisuje i tacno resenje: razlomci, koreni,\n"
+    "                invarijante, centar, ugao, kanonski oblik i elementi krive\n"
+    "  --latex       isto tacno resenje, zapisano u LaTeX-u (za list sa zadacima)\n"
     "Ostali argumenti idu GLUT-u (na primer -display ili -geometry).\n"
     "\n"
     "Mis u prozoru:\n"
@@ -45,16 +49,36 @@ const char kVersion[] = "konika " KONIKA_VERSION "\n";
 
 } // namespace
 
-bool answerCommandLine(int argc, char** argv) {
+CommandLine readCommandLine(int argc, char** argv) {
+    CommandLine commandLine;
+    commandLine.glutArguments.push_back(argv[0]);
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::fputs(kVersion, stdout);
-            return true;
+        const std::string argument = argv[i];
+        const bool help = argument == "--help" || argument == "-h";
+        const bool version = argument == "--version";
+        if ((help || version) && commandLine.answer == CommandLine::Answer::None) {
+            commandLine.answer = help ? CommandLine::Answer::Help : CommandLine::Answer::Version;
+        } else if (argument == "--tacno" || argument == "-t") {
+            commandLine.exactSolution = true;
+        } else if (argument == "--latex") {
+            commandLine.latexSolution = true;
+        } else if (!help && !version) {
+            commandLine.glutArguments.push_back(argv[i]);
         }
     }
-    return false;
+    commandLine.glutArguments.push_back(nullptr);
+    return commandLine;
+}
+
+bool answerCommandLine(const CommandLine& commandLine) {
+    switch (commandLine.answer) {
+    case CommandLine::Answer::Help:
+        std::fputs(kUsage, stdout);
+        return true;
+    case CommandLine::Answer::Version:
+        std::fputs(kVersion, stdout);
+        return true;
+    default:
+        return false;
+    }
 }

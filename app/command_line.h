@@ -1,6 +1,22 @@
 #pragma once
 
-// The program's own options, --help (-h) and --version. When one of them is on the command
-// line, prints its answer on standard output and returns true (a failed write is reported at
-// exit, as for every other output); otherwise returns false and leaves every argument to GLUT.
-bool answerCommandLine(int argc, char** argv);
+#include <vector>
+
+// What the command line asks of konika. Its own options are taken out wherever they stand;
+// every other argument is left to GLUT, in order.
+struct CommandLine {
+    enum class Answer { None, Help, Version };
+    Answer answer = Answer::None; // --help (-h) or --version, the first one given
+    bool exactSolution = false;   // --tacno (-t): the exact solution after the transcript
+    bool latexSolution = false;   // --latex: the exact solution as LaTeX
+    // The program's name and GLUT's arguments, ended by a null pointer as argv is.
+    std::vector<char*> glutArguments;
+
+    int glutArgumentCount() const { return static_cast<int>(glutArguments.size()) - 1; }
+};
+
+CommandLine readCommandLine(int argc, char** argv);
+
+// When --help or --version was given, prints its answer on standard output and returns true
+// (a failed write is reported at exit, as for every other output).
+bool answerCommandLine(const CommandLine& commandLine);

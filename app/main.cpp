@@ -8,7 +8,8 @@
 
 int main(int argc, char** argv) {
     checkStandardOutputAtExit();
-    if (answerCommandLine(argc, argv)) {
+    CommandLine commandLine = readCommandLine(argc, argv);
+    if (answerCommandLine(commandLine)) {
         return 0;
     }
     Conic conic;
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     if (readConic(conic, typed) && conic.reduceConic(typed) == 0) {
         // The worked exercise reaches a file or a pipe now, not only when konika ends.
         std::fflush(stdout);
-        runViewer(argc, argv);
+        runViewer(commandLine.glutArgumentCount(), commandLine.glutArguments.data());
     }
     return 0;
 }
