@@ -47,7 +47,7 @@ float nearestFloat(const Rational& value) {
         ++q;
     }
     const float magnitude = std::ldexp(static_cast<float>(q), e);
-    return value < 0 ? -magnitude : magnitude;
+    return value.sign() < 0 ? -magnitude : magnitude;
 }
 
 long double quotientValue(const Integer& numerator, const Integer& denominator) {

@@ -11,8 +11,13 @@
 #pragma GCC diagnostic pop
 #endif
 
-using Integer = boost::multiprecision::cpp_int;
-using Rational = boost::multiprecision::cpp_rational;
+// Without expression templates: every result is a number, as the arithmetic of this program
+// expects (auto, braced lists, member calls on results).
+using Integer = boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>,
+                                              boost::multiprecision::et_off>;
+using Rational = boost::multiprecision::number<
+    boost::multiprecision::rational_adaptor<boost::multiprecision::cpp_int_backend<>>,
+    boost::multiprecision::et_off>;
 
 // The float nearest to the value, ties to the even mantissa, subnormals included; an infinity
 // beyond the float range.
