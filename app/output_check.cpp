@@ -10,9 +10,14 @@
 namespace {
 
 bool outputWasClosed = false;
+std::FILE* documentOutput = nullptr;
+
+bool lost(std::FILE* stream) {
+    return stream != nullptr && (std::fflush(stream) != 0 || std::ferror(stream));
+}
 
 void reportLostOutput() {
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && !outputWasClosed) {
+    if (!lost(stdout) && !lost(documentOutput) && !outputWasClosed) {
         return;
     }
     std::fputs("konika: ispis na standardni izlaz nije uspeo\n", stderr);
@@ -31,4 +36,16 @@ void checkStandardOutputAtExit() {
         dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
     }
     std::atexit(reportLostOutput);
+}
+
+std::FILE* standardOutputForDocument() {
+    std::fflush(stdout);
+    const int document = dup(STDOUT_FILENO);
+    documentOutput = document == -1 ? nullptr : fdopen(document, "w");
+    if (documentOutput == nullptr) {
+        outputWasClosed = true;
+        documentOutput = std::fopen("/dev/null", "w");
+    }
+    dup2(STDERR_FILENO, STDOUT_FILENO);
+    return documentOutput;
 }

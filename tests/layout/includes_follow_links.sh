@@ -12,6 +12,8 @@ library_of() {
     app/main.cpp | app/command_line.*) echo konika ;;
     app/*) echo konika_app ;;
     exact/*) echo konika_exact ;;
+    document/*) echo konika_document ;;
+    solution/*) echo konika_solution ;;
     geometry/*) echo konika_geometry ;;
     scene/*) echo konika_scene ;;
     viewer/*) echo konika_viewer ;;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "document/expression.h"
+#include "exact/radical.h"
+
+#include <string>
+
+// Exact numbers as expressions, simplified as a textbook writes them: fractions reduced, square
+// factors out of every radicand, a nested root denested where it can be, one denominator
+// for a sum ("(1 + sqrt(13))/2"), the minus sign in front.
+Expr valueOf(const Rational& value);
+Expr valueOf(const Quadratic& value);
+Expr valueOf(const Radical& value);
+
+bool isIrrational(const Radical& value);
+
+// Four significant digits: "2.236", "0.7454", "-26.57".
+std::string decimalText(long double value);
+
+// The value, and beside it its decimal when it is irrational: "sqrt(5) ~ 2.236".
+Expr valueWithDecimal(const Radical& value);
+
+// coefficient * monomial as a term of a sum (a negation when the coefficient is negative):
+// "x^2", "-32*x", "2*x^2/3", "(1 + sqrt(13))/2*X^2". A null monomial gives the coefficient.
+Expr termOf(const Radical& coefficient, const Expr& monomial);
