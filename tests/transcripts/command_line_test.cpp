@@ -57,6 +57,31 @@ TEST(CommandLine, HelpPrintsTheUsageInsteadOfThePrompts) {
     }
 }
 
+// Without a display the window cannot open, so the status is GLUT's; the text comes first.
+Answer runWithoutStatus(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{KONIKA_BINARY};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    ChildProcess run(argv, {{"DISPLAY"}, kEllipse});
+    EXPECT_TRUE(run.waitForExit(std::chrono::seconds(10)));
+    return {run.output(), run.errors()};
+}
+
+// X^2 + 4 Y^2 - 4 = 0 is X^2/4 + Y^2 = 1: after the transcript with --tacno, alone on standard
+// output as LaTeX with --latex, the prompts and the transcript then on standard error.
+TEST(CommandLine, ExactSolutionFollowsTheTranscriptOrStandsAloneAsLatex) {
+    const Answer text = runWithoutStatus({"-t"});
+    const std::size_t transcript = text.output.find("Ljubicasta je x-osa,a svetloplavo y.\n");
+    const std::size_t solution = text.output.find("\nTacno resenje\n");
+    EXPECT_TRUE(transcript != std::string::npos && solution > transcript) << text.output;
+    EXPECT_NE(text.output.find("    X^2/4 + Y^2 = 1\n"), std::string::npos) << text.output;
+
+    const Answer latex = runWithoutStatus({"--latex"});
+    EXPECT_EQ(latex.output.rfind("\\documentclass", 0), 0u) << latex.output;
+    EXPECT_NE(latex.output.find("\\frac{X^{2}}{4} + Y^{2} = 1"), std::string::npos);
+    EXPECT_EQ(latex.output.substr(latex.output.size() - 15), "\\end{document}\n");
+    EXPECT_NE(latex.errors.find("Unesite koeficijent uz X^2"), std::string::npos);
+}
+
 // A failed write is not reported as success.
 TEST(CommandLine, VersionThatCannotBeWrittenEndsWithAnError) {
     ChildProcess run({"/bin/sh", "-c", "exec \"$0\" --version >/dev/full", KONIKA_BINARY}, {});
