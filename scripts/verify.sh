@@ -2,7 +2,7 @@
 # Verification in depth of the console side, in four steps, each a script of its own:
 #   scripts/sanitize.sh   every unit and console end-to-end test under ASan and UBSan (clang)
 #   scripts/fuzz.sh       libFuzzer over the whole console path, KONIKA_FUZZ_SECONDS (60) long
-#   scripts/coverage.sh   line and branch coverage of app/, exact/, geometry/, scene/ (at least 95%)
+#   scripts/coverage.sh   line and branch coverage of the console side (at least 95%)
 #   scripts/valgrind.sh   the end-to-end console cases under valgrind memcheck
 # Every step runs even when an earlier one fails; the last lines sum them up.
 set -uo pipefail

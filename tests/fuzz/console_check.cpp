@@ -73,11 +73,32 @@ std::string checkScene(int result) {
     return "";
 }
 
+std::string checkExactSolution(const ConsoleRun& run) {
+    if (run.exactText.empty()) {
+        return run.exactLatex.empty() ? "" : "LaTeX without a text";
+    }
+    if (run.exactText.rfind("Tacno resenje\n", 0) != 0) {
+        return "the exact solution does not start with its title";
+    }
+    for (const char c : run.exactText) {
+        if ((c < ' ' || c > '~') && c != '\n') {
+            return "the exact solution is not plain ASCII";
+        }
+    }
+    const std::string end = "\\end{document}\n";
+    if (run.exactLatex.rfind("\\documentclass", 0) != 0 || run.exactLatex.size() < end.size() ||
+        run.exactLatex.compare(run.exactLatex.size() - end.size(), end.size(), end) != 0) {
+        return "the LaTeX of the exact solution is not a whole file";
+    }
+    return run.exactMilliseconds > 1000 ? "the exact solution took over a second" : "";
+}
+
 std::string checkConsoleRun(const ConsoleRun& run) {
     const std::string scene = checkScene(run.result);
     if (!scene.empty()) {
         return scene;
     }
-    return checkTranscript(run.transcript, run.result, !sceneLines.empty(),
-                           sceneSegments.size() == 100);
+    const std::string transcript = checkTranscript(run.transcript, run.result, !sceneLines.empty(),
+                                                   sceneSegments.size() == 100);
+    return transcript.empty() ? checkExactSolution(run) : transcript;
 }

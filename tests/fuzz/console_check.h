@@ -21,5 +21,10 @@ std::string checkScene(int result);
 // it was an ellipse.
 std::string checkTranscript(const std::string& transcript, int result, bool traced, bool ellipse);
 
-// Both checks on a run whose scene is still in place.
+// The exact solution of a run that read six numbers: a document of the program's title, in
+// plain ASCII, and its LaTeX a whole file; within a second even under the sanitizers (a
+// coarse guard: its budget is 50 ms in a plain build, see the benchmarks).
+std::string checkExactSolution(const ConsoleRun& run);
+
+// All checks on a run whose scene is still in place.
 std::string checkConsoleRun(const ConsoleRun& run);

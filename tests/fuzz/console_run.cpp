@@ -1,8 +1,15 @@
 #include "console_run.h"
 
 #include "app/conic.h"
+#include "document/latex_writer.h"
+#include "document/text_writer.h"
 #include "exact/exact_conic.h"
+#include "scene/elements.h"
+#include "scene/reduction_record.h"
 #include "scene/scene.h"
+#include "solution/solution.h"
+
+#include <chrono>
 
 #include <cstdio>
 #include <cstdlib>
@@ -73,6 +80,21 @@ ConsoleRun runConsole(const std::string& input) {
     RedirectedConsole console(input);
     Conic conic;
     ExactConic typed;
-    const int result = readConic(conic, typed) ? conic.reduceConic(typed) : 1;
-    return {result, console.output()};
+    const bool read = readConic(conic, typed);
+    ConsoleRun run;
+    run.result = read ? conic.reduceConic(typed) : 1;
+    run.transcript = console.output();
+    if (read) {
+        const auto start = std::chrono::steady_clock::now();
+        const Document solution = exactSolution(typed);
+        run.exactText = textOf(solution);
+        run.exactLatex = latexOf(solution);
+        run.exactMilliseconds = std::chrono::duration<double, std::milli>(
+                                    std::chrono::steady_clock::now() - start)
+                                    .count();
+    }
+    const ReductionRecord& r = reductionRecord;
+    run.elements = elementsText(
+        curveElements(r.canonical, r.kind, r.reflection, r.rotation, r.translation));
+    return run;
 }

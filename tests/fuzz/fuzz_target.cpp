@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes as standard input to the whole console path (reading, reduction,
-// tracing into the scene). Besides crashes, undefined behaviour and hangs, which the
-// sanitizers and libFuzzer report, a run that breaks a property of console_check.h aborts.
+// tracing into the scene), then the exact solution and the elements that g shows. Besides
+// crashes, undefined behaviour and hangs, which the sanitizers and libFuzzer report, a run that
+// breaks a property of console_check.h aborts.
 #include "console_check.h"
 #include "console_run.h"
 
