@@ -14,6 +14,7 @@ build="$root/build-bench"
 bench="$build/tests/benchmarks"
 headless="$root/scripts/headless.sh"
 earlier_konika=()
+earlier_console=()
 
 "$root/scripts/install-deps.sh" test
 if [[ ! -x /usr/bin/time ]]; then
@@ -22,7 +23,8 @@ if [[ ! -x /usr/bin/time ]]; then
 fi
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target konika bare_window \
-    console_benchmark frame_benchmark first_frame_benchmark window_use_benchmark >/dev/null
+    console_benchmark frame_benchmark first_frame_benchmark window_use_benchmark \
+    exact_solution_benchmark >/dev/null
 konika="$build/app/konika"
 if (($# > 0)); then
     earlier="$build/earlier"
@@ -30,9 +32,10 @@ if (($# > 0)); then
     mkdir -p "$earlier/source"
     git -C "$root" archive "$1" | tar -x -C "$earlier/source"
     cmake -S "$earlier/source" -B "$earlier/build" -DCMAKE_BUILD_TYPE=Release \
-        -DKONIKA_TESTS=OFF >/dev/null
-    cmake --build "$earlier/build" -j "$(nproc)" --target konika >/dev/null
+        -DKONIKA_TESTS=ON >/dev/null
+    cmake --build "$earlier/build" -j "$(nproc)" --target konika console_benchmark >/dev/null
     earlier_konika=("$earlier/build/app/konika")
+    earlier_console=("$earlier/build/tests/benchmarks/console_benchmark")
     echo "== The earlier konika: $(git -C "$root" rev-parse --short "$1")"
 fi
 ellipse=$'1\n0\n4\n0\n0\n-4\n'
@@ -41,6 +44,17 @@ repeated=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 
 echo "== The console path in-process, per curve kind (5 repetitions)"
 "$bench/console_benchmark" "${repeated[@]}"
+if ((${#earlier_console[@]} > 0)); then
+    # Taking turns with the earlier build, twice each, so that both meet the same machine.
+    for round in 1 2; do
+        echo "-- round $round: the earlier build, then this one"
+        "${earlier_console[0]}" "${repeated[@]}"
+        "$bench/console_benchmark" "${repeated[@]}"
+    done
+fi
+
+echo "== The exact solution over the oracle corpus, per kind"
+"$bench/exact_solution_benchmark"
 
 echo "== One frame of display for the hyperbola against clear and swap (5 repetitions)"
 "$headless" run "$bench/frame_benchmark" --benchmark_min_time=2 "${repeated[@]}"
