@@ -8,32 +8,32 @@
 namespace {
 
 // X^2/A, written 6*X^2/17 for a rational A.
-Expr squareOver(const std::string& coordinate, const Quadratic& divisor) {
+Expr squareOver(const std::string& coordinate, const Quadratic& divisor, const NumberStyle& n) {
     const Expr square = power(variable(coordinate), 2);
     if (divisor.isRational()) {
-        return termOf(Quadratic(1) / divisor, square);
+        return n.term(Quadratic(1) / divisor, square);
     }
-    return quotient(square, valueOf(divisor));
+    return quotient(square, n.value(divisor));
 }
 
-Expr centralForm(const Solver& s) {
-    const Quadratic& k1 = s.form.a11;
-    const Quadratic& f = s.form.a33;
+Expr centralForm(const Form& form, Ending ending, const NumberStyle& n) {
+    const Quadratic& k1 = form.a11;
+    const Quadratic& f = form.a33;
     if (f == 0) {
         // X^2 + k Y^2 = 0: a single point, or two lines when k < 0.
-        const Quadratic k = s.form.a22 / k1;
-        return equation(sum({power(variable("X"), 2), termOf(k, power(variable("Y"), 2))}),
+        const Quadratic k = form.a22 / k1;
+        return equation(sum({power(variable("X"), 2), n.term(k, power(variable("Y"), 2))}),
                         integer(0));
     }
-    const AxisSquares axes = axisSquares(s.form);
-    const Expr x = squareOver("X", axes.alongX);
-    const Expr y = squareOver("Y", axes.alongY);
-    switch (s.path.ending) {
+    const AxisSquares axes = axisSquares(form);
+    const Expr x = squareOver("X", axes.alongX, n);
+    const Expr y = squareOver("Y", axes.alongY, n);
+    switch (ending) {
     case Ending::Ellipse:
         if (axes.alongX == axes.alongY) {
             // A circle: X^2 + Y^2 = r^2.
             return equation(sum({power(variable("X"), 2), power(variable("Y"), 2)}),
-                            valueOf(axes.alongX));
+                            n.value(axes.alongX));
         }
         return equation(sum({x, y}), integer(1));
     case Ending::ImaginaryEllipse:
@@ -45,30 +45,46 @@ Expr centralForm(const Solver& s) {
     }
 }
 
-Expr linePairForm(const LinePair& pair) {
+Expr linePairForm(const LinePair& pair, const NumberStyle& n) {
     const Expr coordinate = variable(pair.alongX ? "X" : "Y");
-    const Expr shifted = pair.middle == 0 ? coordinate : sum({coordinate, valueOf(-pair.middle)});
-    return equation(power(shifted, 2), valueOf(pair.halfWidth2));
+    const Expr shifted = pair.middle == 0 ? coordinate : sum({coordinate, n.value(-pair.middle)});
+    return equation(power(shifted, 2), n.value(pair.halfWidth2));
 }
 
-// The coefficient of X or Y in x or y.
-Expr mapTerm(const SignedRoot& coefficient, const char* coordinate) {
-    return termOf(coefficient.value(), variable(coordinate));
+Expr formOfEnding(const Form& form, const ReductionPath& path, const NumberStyle& n) {
+    switch (path.ending) {
+    case Ending::Parabola:
+        // k Y^2 + 2 b X = 0 is Y^2 = 2p X.
+        return equation(power(variable("Y"), 2), n.term(-2 * form.a13 / form.a22, variable("X")));
+    case Ending::ParallelLines:
+    case Ending::DoubleLine:
+    case Ending::LinesAlongY:
+    case Ending::DoubleLineAlongY:
+    case Ending::EmptyPair:
+        return linePairForm(linePair(form, path.squareInX), n);
+    default:
+        return centralForm(form, path.ending, n);
+    }
 }
 
+// x = c X - s Y + tx, the coefficients exactly or as decimals; '~' between the sides then.
 Expr mapLine(const char* typed, const SignedRoot& ofX, const SignedRoot& ofY,
-             const Quadratic& shift) {
+             const Quadratic& shift, const NumberStyle& n) {
     std::vector<Expr> terms;
     if (ofX.sign != 0) {
-        terms.push_back(mapTerm(ofX, "X"));
+        terms.push_back(n.term(ofX.value(), variable("X")));
     }
     if (ofY.sign != 0) {
-        terms.push_back(mapTerm(ofY, "Y"));
+        terms.push_back(n.term(ofY.value(), variable("Y")));
     }
     if (shift != 0) {
-        terms.push_back(valueOf(shift));
+        terms.push_back(n.value(shift));
     }
-    return equation(variable(typed), sum(terms));
+    return relation({variable(typed), sum(terms)}, &n == &kExactNumbers ? "=" : "~");
+}
+
+bool isIrrational(const SignedRoot& r) {
+    return isIrrational(r.value());
 }
 
 } // namespace
@@ -93,24 +109,11 @@ LinePair linePair(const Form& c, bool alongX) {
 
 void Solver::canonicalForm() {
     section("Kanonski oblik");
-    Expr form;
-    switch (path.ending) {
-    case Ending::Parabola:
-        // k Y^2 + 2 b X = 0 is Y^2 = 2p X.
-        form = equation(power(variable("Y"), 2), termOf(-2 * this->form.a13 / this->form.a22,
-                                                         variable("X")));
-        break;
-    case Ending::ParallelLines:
-    case Ending::DoubleLine:
-    case Ending::LinesAlongY:
-    case Ending::DoubleLineAlongY:
-    case Ending::EmptyPair:
-        form = linePairForm(linePair(this->form, path.squareInX));
-        break;
-    default:
-        form = centralForm(*this);
+    add(display({formOfEnding(form, path, kExactNumbers)}));
+    if (isIrrational(form)) {
+        add(sentence({words("priblizno "), math(formOfEnding(form, path, kDecimalNumbers)),
+                      words(".")}));
     }
-    add(display({form}));
 }
 
 void Solver::mapBack() {
@@ -121,12 +124,20 @@ void Solver::mapBack() {
     }
     // x = c U - s V + tx, y = s U + c V + ty, with (U, V) = (Y, X) after the exchange.
     const SignedRoot& c = frame.cosine;
-    const SignedRoot minusS = -frame.sine;
     const SignedRoot& s = frame.sine;
+    const SignedRoot& xOfX = frame.exchanged ? -s : c;
+    const SignedRoot& xOfY = frame.exchanged ? c : -s;
+    const SignedRoot& yOfX = frame.exchanged ? c : s;
+    const SignedRoot& yOfY = frame.exchanged ? s : c;
     add(sentence({words("Zadate koordinate izrazene kanonskim:")}));
-    if (frame.exchanged) {
-        add(display({mapLine("x", minusS, c, frame.tx), mapLine("y", c, s, frame.ty)}));
-    } else {
-        add(display({mapLine("x", c, minusS, frame.tx), mapLine("y", s, c, frame.ty)}));
+    const auto lines = [&](const NumberStyle& n) {
+        return std::vector<Expr>{mapLine("x", xOfX, xOfY, frame.tx, n),
+                                 mapLine("y", yOfX, yOfY, frame.ty, n)};
+    };
+    add(display(lines(kExactNumbers)));
+    if (isIrrational(c) || isIrrational(s) || !frame.tx.isRational() || !frame.ty.isRational()) {
+        const std::vector<Expr> approximate = lines(kDecimalNumbers);
+        add(sentence({words("priblizno "), math(approximate[0]), words(", "),
+                      math(approximate[1]), words(".")}));
     }
 }

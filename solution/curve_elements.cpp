@@ -82,7 +82,13 @@ NamedLine withDecimal(NamedLine l, const Radical& at) {
 // Y = m X
 NamedLine throughOrigin(const std::string& name, const SignedRoot& slope) {
     CanonicalLine line{slope, {-1, 1}, {}};
-    return {name, line, equation(variable("Y"), termOf(slope.value(), variable("X")))};
+    const Expr x = variable("X");
+    if (!isIrrational(slope.value())) {
+        return {name, line, equation(variable("Y"), termOf(slope.value(), x))};
+    }
+    return {name, line,
+            relation({variable("Y"), termOf(slope.value(), x), decimalTermOf(slope.value(), x)},
+                     "=~")};
 }
 
 void pairOnAxis(Elements& e, const std::string& first, const std::string& second,
@@ -267,15 +273,9 @@ Expr decimalLine(const PlaneLine& l) {
     std::vector<Expr> terms;
     const std::pair<const Radical*, const char*> parts[] = {{&l.a, "x"}, {&l.b, "y"}, {&l.c, ""}};
     for (const auto& [coefficient, name] : parts) {
-        if (coefficient->sign() == 0) {
-            continue;
+        if (coefficient->sign() != 0) {
+            terms.push_back(decimalTermOf(*coefficient, *name ? variable(name) : nullptr));
         }
-        const long double value = coefficient->approximate();
-        const Expr size = decimal(decimalText(std::fabs(value)));
-        const Expr term = !*name                ? size
-                          : *coefficient == 1 ? variable(name)
-                                               : product({size, variable(name)});
-        terms.push_back(value < 0 ? negation(term) : term);
     }
     return equation(sum(terms), integer(0));
 }

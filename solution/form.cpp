@@ -8,7 +8,11 @@ Form formOf(const ExactConic& c) {
     return {c.a11, c.a12, c.a22, c.a13, c.a23, c.a33};
 }
 
-Expr equationOf(const Form& f, const Coordinates& names) {
+namespace {
+
+using TermWriter = Expr (*)(const Radical&, const Expr&);
+
+Expr equationWith(const Form& f, const Coordinates& names, TermWriter write) {
     const Expr u = variable(names.u);
     const Expr v = variable(names.v);
     const std::pair<Quadratic, Expr> terms[] = {
@@ -17,10 +21,29 @@ Expr equationOf(const Form& f, const Coordinates& names) {
     std::vector<Expr> written;
     for (const auto& [coefficient, monomial] : terms) {
         if (coefficient != 0) {
-            written.push_back(termOf(coefficient, monomial));
+            written.push_back(write(coefficient, monomial));
         }
     }
     return equation(written.empty() ? integer(0) : sum(written), integer(0));
+}
+
+} // namespace
+
+Expr equationOf(const Form& f, const Coordinates& names) {
+    return equationWith(f, names, termOf);
+}
+
+bool isIrrational(const Form& f) {
+    for (const Quadratic* q : {&f.a11, &f.a12, &f.a22, &f.a13, &f.a23, &f.a33}) {
+        if (!q->isRational()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Expr approximateEquationOf(const Form& f, const Coordinates& names) {
+    return equationWith(f, names, decimalTermOf);
 }
 
 Form translated(const Form& f, const Quadratic& u0, const Quadratic& v0) {

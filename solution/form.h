@@ -24,6 +24,10 @@ Form formOf(const ExactConic& conic);
 // "5*x^2 + 4*x*y + 8*y^2 - 32*x - 56*y + 80 = 0"
 Expr equationOf(const Form& form, const Coordinates& names);
 
+// With a coefficient that is not rational, the same equation with decimal coefficients.
+bool isIrrational(const Form& form);
+Expr approximateEquationOf(const Form& form, const Coordinates& names);
+
 // The form in U, V where u = U + u0, v = V + v0.
 Form translated(const Form& form, const Quadratic& u0, const Quadratic& v0);
 // The form in U, V where u = U cos - V sin, v = U sin + V cos.

@@ -102,6 +102,14 @@ std::vector<Phrase> kindRule(const ConicInvariants& inv, const Rational& i1, con
 
 } // namespace
 
+void Solver::showForm() {
+    add(display({equationOf(form, current())}));
+    if (isIrrational(form)) {
+        add(sentence({words("priblizno "), math(approximateEquationOf(form, current())),
+                      words(".")}));
+    }
+}
+
 void Solver::typedEquation() {
     section("Zadata jednacina");
     add(display({equationOf(form, names(0))}));
@@ -174,7 +182,7 @@ void Solver::centre() {
                   math(equation(quotient(name("I3"), name("I2")), valueOf(form.a33))),
                   words(":")}));
     ++step;
-    add(display({equationOf(form, current())}));
+    showForm();
     frame.tx = x0;
     frame.ty = y0;
 }
@@ -283,7 +291,7 @@ void Solver::rotation() {
             throw std::logic_error("the rotation left an x*y term");
         }
     }
-    add(display({equationOf(form, current())}));
+    showForm();
 }
 
 void Solver::vertex() {
@@ -310,7 +318,7 @@ void Solver::vertex() {
                   math(substitution(from.v, to.v, v0)), words(" daje:")}));
     form = translated(form, u0, v0);
     ++step;
-    add(display({equationOf(form, current())}));
+    showForm();
     // The vertex in the typed plane: turned back with the rotation before it.
     const Quadratic c = quadraticOf(frame.cosine.value());
     const Quadratic s = quadraticOf(frame.sine.value());
@@ -328,5 +336,5 @@ void Solver::exchange() {
     add(sentence({words("Zamena osa "), math(equation(variable(from.u), variable(to.v))),
                   words(", "), math(equation(variable(from.v), variable(to.u))),
                   words(" daje:")}));
-    add(display({equationOf(form, current())}));
+    showForm();
 }

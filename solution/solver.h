@@ -76,6 +76,7 @@ struct Solver {
     void add(Block block) { document.sections.back().blocks.push_back(std::move(block)); }
 
     // reduction_steps.cpp
+    void showForm(); // the current equation, and its decimals where it has roots
     void typedEquation();
     void invariantsAndKind();
     void centre();

@@ -192,3 +192,30 @@ Expr termOf(const Radical& coefficient, const Expr& monomial) {
     }
     return negative ? negation(term) : term;
 }
+
+Expr decimalTermOf(const Radical& coefficient, const Expr& monomial) {
+    const long double value = coefficient.approximate();
+    const Expr size = decimal(decimalText(std::fabs(value)));
+    const bool one = coefficient == Radical(1) || coefficient == Radical(-1);
+    const Expr term = !monomial ? size : one ? monomial : product({size, monomial});
+    return value < 0 ? negation(term) : term;
+}
+
+Expr decimalValueOf(const Radical& value) {
+    if (value.isQuadratic() && value.base().isRational() &&
+        boost::multiprecision::denominator(value.base().rational()) == 1) {
+        return valueOf(value);
+    }
+    return decimalTermOf(value, nullptr);
+}
+
+namespace {
+
+Expr exactValue(const Radical& value) {
+    return valueOf(value);
+}
+
+} // namespace
+
+const NumberStyle kExactNumbers = {exactValue, termOf};
+const NumberStyle kDecimalNumbers = {decimalValueOf, decimalTermOf};

@@ -20,6 +20,19 @@ std::string decimalText(long double value);
 // The value, and beside it its decimal when it is irrational: "sqrt(5) ~ 2.236".
 Expr valueWithDecimal(const Radical& value);
 
+// The same term with the coefficient as a decimal: "1.303*X^2", "- 0.4472*Y".
+Expr decimalTermOf(const Radical& coefficient, const Expr& monomial);
+// The value as a decimal, an integer as it is.
+Expr decimalValueOf(const Radical& value);
+
+// How the numbers of an equation are written: exactly, or as decimals.
+struct NumberStyle {
+    Expr (*value)(const Radical&);
+    Expr (*term)(const Radical&, const Expr&);
+};
+extern const NumberStyle kExactNumbers;
+extern const NumberStyle kDecimalNumbers;
+
 // coefficient * monomial as a term of a sum (a negation when the coefficient is negative):
 // "x^2", "-32*x", "2*x^2/3", "(1 + sqrt(13))/2*X^2". A null monomial gives the coefficient.
 Expr termOf(const Radical& coefficient, const Expr& monomial);
