@@ -121,7 +121,19 @@ void Solver::typedEquation() {
         list.push_back(math(equation(name(entry), valueOf(*value))));
         list.push_back(words(entry == std::string("a33") ? " " : ", "));
     }
-    list.push_back(words("(a12, a13 i a23 su polovine koeficijenata uz x*y, x i y)."));
+    list.push_back(words("("));
+    list.push_back(math(variable("a12")));
+    list.push_back(words(", "));
+    list.push_back(math(variable("a13")));
+    list.push_back(words(" i "));
+    list.push_back(math(variable("a23")));
+    list.push_back(words(" su polovine koeficijenata uz "));
+    list.push_back(math(product({variable("x"), variable("y")})));
+    list.push_back(words(", "));
+    list.push_back(math(variable("x")));
+    list.push_back(words(" i "));
+    list.push_back(math(variable("y")));
+    list.push_back(words(")."));
     add(sentence(list));
 }
 
@@ -161,7 +173,8 @@ void Solver::centre() {
     const Quadratic det = form.a11 * form.a22 - form.a12 * form.a12;
     const Quadratic x0 = (form.a12 * form.a23 - form.a13 * form.a22) / det;
     const Quadratic y0 = (form.a12 * form.a13 - form.a11 * form.a23) / det;
-    add(sentence({words("Centar (x0, y0) je resenje sistema "),
+    add(sentence({words("Centar "), math(tuple({name("x0"), name("y0")})),
+                  words(" je resenje sistema "),
                   math(equation(sum({product({name("a11"), name("x0")}),
                                      product({name("a12"), name("y0")}), name("a13")}),
                                 integer(0))),
@@ -242,8 +255,10 @@ void Solver::rotation() {
                                          sum({variable("a11"), negation(variable("a22"))}))},
                                2 * form.a12 / difference)}));
     } else {
-        add(sentence({words("Posto je a11 = a22, ugao je 2phi = "),
-                      math(decimal(form.a12.sign() > 0 ? "90" : "-90")), words(" stepeni.")}));
+        add(sentence({words("Posto je "), math(equation(name("a11"), name("a22"))),
+                      words(", ugao je "),
+                      math(equation(twoPhi, decimal(form.a12.sign() > 0 ? "90" : "-90"))),
+                      words(" stepeni.")}));
     }
     // The eigenvalues; the first is the larger when a11 >= a22, as the angle within +-45
     // degrees gives it.
