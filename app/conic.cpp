@@ -62,8 +62,7 @@ class CoefficientReader {
                 return Reading::EndOfInput;
             }
             // The rest of a word too long to be a number was refused with its start.
-            const TypedNumber typed = word->continued ? TypedNumber{}
-                                                      : readTypedNumber(word->text);
+            const TypedNumber typed = word->continued ? TypedNumber{} : readTypedNumber(word->text);
             if (typed.meaning == WordMeaning::Number) {
                 unreadableInARow_ = 0;
                 number = typed;

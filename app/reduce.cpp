@@ -363,8 +363,7 @@ int Conic::reduceConic(const ExactConic& typed) {
     const ConicInvariants invariants = conicInvariants(typed);
     const ReductionPath path = reductionPath(typed, invariants);
     Reduction reduction{*this, invariants, path, Matrix(), Matrix(), Matrix()};
-    const Outcome outcome =
-        path.central ? reduction.reduceCentral() : reduction.reduceNonCentral();
+    const Outcome outcome = path.central ? reduction.reduceCentral() : reduction.reduceNonCentral();
     if (!isFiniteRecord(*this) || !isFiniteMatrix(reduction.translation) ||
         !isFiniteMatrix(reduction.rotation)) {
         return tooLargeToReduce();

@@ -50,7 +50,8 @@ TypedNumber readFraction(const std::string& word, std::size_t bar) {
         denominator.meaning == WordMeaning::NotANumber || denominator.exact == 0) {
         return kNotANumber;
     }
-    if (numerator.meaning == WordMeaning::TooLarge || denominator.meaning == WordMeaning::TooLarge) {
+    if (numerator.meaning == WordMeaning::TooLarge ||
+        denominator.meaning == WordMeaning::TooLarge) {
         return {WordMeaning::TooLarge, numerator.value};
     }
     const Rational exact = numerator.exact / denominator.exact;

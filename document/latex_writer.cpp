@@ -82,9 +82,8 @@ std::string productLatex(const Expression& e) {
         const bool bracket = factor->shape == Shape::Sum || (i > 0 && isNegation(factor));
         const std::string written = bracket ? grouped(latexOf(factor)) : latexOf(factor);
         if (i > 0) {
-            const bool dot = startsWithDigit(written) ||
-                             (e.parts[i - 1]->shape == Shape::Integer &&
-                              factor->shape == Shape::Quotient);
+            const bool dot = startsWithDigit(written) || (e.parts[i - 1]->shape == Shape::Integer &&
+                                                          factor->shape == Shape::Quotient);
             text += dot ? " \\cdot " : " ";
         }
         text += written;
@@ -96,8 +95,8 @@ std::string functionLatex(const Expression& e) {
     const std::string name = e.text == "tg" ? "\\operatorname{tg}" : "\\" + e.text;
     const Expr& argument = e.parts[0];
     const std::string written = latexOf(argument);
-    return name + " " + (isAtom(argument) || argument->shape == Shape::Product ? written
-                                                                               : grouped(written));
+    return name + " " +
+           (isAtom(argument) || argument->shape == Shape::Product ? written : grouped(written));
 }
 
 std::string listLatex(const std::vector<Expr>& parts, std::size_t from, std::size_t to,
@@ -180,8 +179,7 @@ std::string latexOf(const Expr& e) {
     case Shape::Power: {
         const Expr& base = e->parts[0];
         const bool plain = isAtom(base) && base->shape != Shape::Quotient;
-        return (plain ? latexOf(base) : grouped(latexOf(base))) + "^{" + latexOf(e->parts[1]) +
-               "}";
+        return (plain ? latexOf(base) : grouped(latexOf(base))) + "^{" + latexOf(e->parts[1]) + "}";
     }
     case Shape::Root:
         return "\\sqrt{" + latexOf(e->parts[0]) + "}";
@@ -215,8 +213,8 @@ std::string latexOf(const Document& document) {
                        escaped(document.title) + "}\n";
     int number = 0;
     for (const Section& section : document.sections) {
-        text += "\n\\subsection*{" + std::to_string(++number) + ". " + escaped(section.title) +
-                "}\n";
+        text +=
+            "\n\\subsection*{" + std::to_string(++number) + ". " + escaped(section.title) + "}\n";
         for (const Block& block : section.blocks) {
             text += blockLatex(block);
         }

@@ -13,6 +13,6 @@ Rational typedHalvedNumber(float stored) {
 } // namespace
 
 ExactConic exactConic(const Conic& c) {
-    return {typedNumber(c.a11),       typedHalvedNumber(c.a12),       typedNumber(c.a22),
-            typedHalvedNumber(c.a13), typedHalvedNumber(c.a23),       typedNumber(c.a33)};
+    return {typedNumber(c.a11),       typedHalvedNumber(c.a12), typedNumber(c.a22),
+            typedHalvedNumber(c.a13), typedHalvedNumber(c.a23), typedNumber(c.a33)};
 }

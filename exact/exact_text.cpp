@@ -1,7 +1,7 @@
 #include "exact/exact_text.h"
 
-#include <cctype>
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 namespace {

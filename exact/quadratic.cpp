@@ -104,8 +104,8 @@ std::optional<Quadratic> squareRootWithin(const Quadratic& w) {
     if (!n.isRational()) {
         return std::nullopt;
     }
-    for (const Rational& xSquared : {(w.rational() + n.rational()) / 2,
-                                     (w.rational() - n.rational()) / 2}) {
+    for (const Rational& xSquared :
+         {(w.rational() + n.rational()) / 2, (w.rational() - n.rational()) / 2}) {
         const Quadratic x = Quadratic::squareRootOf(xSquared);
         if (x.isRational() && x.rational() != 0) {
             const Rational y = w.surd() / (2 * x.rational());

@@ -9,7 +9,7 @@
 // mixing two different radicands in one operation is a fault of the caller.
 class Quadratic {
   public:
-    Quadratic(Rational r = 0); // NOLINT: a rational is a quadratic number
+    Quadratic(Rational r = 0);                         // NOLINT: a rational is a quadratic number
     Quadratic(long long n) : Quadratic(Rational(n)) {} // NOLINT: so is an integer
     // r + s*sqrt(n) for any n >= 0: the square factors of n are taken out.
     Quadratic(Rational r, Rational s, const Integer& n);

@@ -27,8 +27,8 @@ Radical::Radical(Quadratic p, Quadratic q, Quadratic w)
     // A root that is a quadratic number of the same radicand as the rest joins it.
     const std::optional<Quadratic> root = squareRootWithin(w_);
     const bool rationalRest = p_.isRational() && q_.isRational();
-    if (root && (rationalRest || root->isRational() ||
-                 root->radicand() == commonRadicand(p_, q_))) {
+    if (root &&
+        (rationalRest || root->isRational() || root->radicand() == commonRadicand(p_, q_))) {
         p_ = p_ + q_ * *root;
         q_ = 0;
         w_ = 0;

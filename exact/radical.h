@@ -8,7 +8,7 @@
 // quadratic numbers themselves.
 class Radical {
   public:
-    Radical(Quadratic p = 0); // NOLINT: a quadratic number is a radical one
+    Radical(Quadratic p = 0);                       // NOLINT: a quadratic number is a radical one
     Radical(long long n) : Radical(Quadratic(n)) {} // NOLINT: so is an integer
     Radical(Quadratic p, Quadratic q, Quadratic w);
 

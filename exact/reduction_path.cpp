@@ -39,8 +39,8 @@ ReductionPath reductionPath(const ExactConic& c, const ConicInvariants& inv) {
     if (path.central) {
         path.ending = centralEnding(inv);
         // The ellipse ends with a11 <= a22; turned, the larger eigenvalue stands first.
-        path.exchanged = path.ending == Ending::Ellipse && (path.rotated ? path.largerFirst
-                                                                         : c.a22 < c.a11);
+        path.exchanged =
+            path.ending == Ending::Ellipse && (path.rotated ? path.largerFirst : c.a22 < c.a11);
         return path;
     }
     // The eigenvalues are 0 and I; the larger one is I when I > 0.

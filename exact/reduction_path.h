@@ -11,11 +11,11 @@ enum class Ending {
     Hyperbola,
     IntersectingLines,
     Parabola,
-    ParallelLines,      // parallel to the X axis of the last frame, and drawn
-    DoubleLine,         // the same, one line counted twice
-    LinesAlongY,        // two lines parallel to the y axis after the rotation: not drawn
-    DoubleLineAlongY,   // the same, one line counted twice
-    EmptyPair,          // two parallel lines without a real point
+    ParallelLines,    // parallel to the X axis of the last frame, and drawn
+    DoubleLine,       // the same, one line counted twice
+    LinesAlongY,      // two lines parallel to the y axis after the rotation: not drawn
+    DoubleLineAlongY, // the same, one line counted twice
+    EmptyPair,        // two parallel lines without a real point
 };
 
 // The way the reduction goes, decided once from the exact invariants of the equation as typed:

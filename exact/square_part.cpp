@@ -73,9 +73,9 @@ void settleRest(const Integer& rest, SquarePart& part) {
         part.outside *= root;
         return;
     }
-    const bool settled = rest < Integer(1) << 48 ||
-                         (boost::multiprecision::msb(rest) < kLongestTested &&
-                          boost::multiprecision::miller_rabin_test(rest, 25));
+    const bool settled =
+        rest < Integer(1) << 48 || (boost::multiprecision::msb(rest) < kLongestTested &&
+                                    boost::multiprecision::miller_rabin_test(rest, 25));
     if (!settled) {
         throw NumbersTooLong();
     }

@@ -111,8 +111,8 @@ void Solver::canonicalForm() {
     section("Kanonski oblik");
     add(display({formOfEnding(form, path, kExactNumbers)}));
     if (isIrrational(form)) {
-        add(sentence({words("priblizno "), math(formOfEnding(form, path, kDecimalNumbers)),
-                      words(".")}));
+        add(sentence(
+            {words("priblizno "), math(formOfEnding(form, path, kDecimalNumbers)), words(".")}));
     }
 }
 
@@ -137,7 +137,7 @@ void Solver::mapBack() {
     add(display(lines(kExactNumbers)));
     if (isIrrational(c) || isIrrational(s) || !frame.tx.isRational() || !frame.ty.isRational()) {
         const std::vector<Expr> approximate = lines(kDecimalNumbers);
-        add(sentence({words("priblizno "), math(approximate[0]), words(", "),
-                      math(approximate[1]), words(".")}));
+        add(sentence({words("priblizno "), math(approximate[0]), words(", "), math(approximate[1]),
+                      words(".")}));
     }
 }

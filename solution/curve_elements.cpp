@@ -64,8 +64,8 @@ CanonicalPoint onY(const SignedRoot& y) {
 // X = k (or Y = k) with k = shift + distance.
 NamedLine axisParallel(const std::string& name, bool vertical, const Quadratic& shift,
                        const SignedRoot& distance) {
-    CanonicalLine line{vertical ? kOne : kZero, vertical ? kZero : kOne,
-                       {-SignedRoot::of(shift), -distance}};
+    CanonicalLine line{
+        vertical ? kOne : kZero, vertical ? kZero : kOne, {-SignedRoot::of(shift), -distance}};
     const Radical at = plus(shift, distance);
     return {name, line, relation({variable(vertical ? "X" : "Y"), valueOf(at)}, "=")};
 }
@@ -86,9 +86,9 @@ NamedLine throughOrigin(const std::string& name, const SignedRoot& slope) {
     if (!isIrrational(slope.value())) {
         return {name, line, equation(variable("Y"), termOf(slope.value(), x))};
     }
-    return {name, line,
-            relation({variable("Y"), termOf(slope.value(), x), decimalTermOf(slope.value(), x)},
-                     "=~")};
+    return {
+        name, line,
+        relation({variable("Y"), termOf(slope.value(), x), decimalTermOf(slope.value(), x)}, "=~")};
 }
 
 void pairOnAxis(Elements& e, const std::string& first, const std::string& second,
@@ -122,8 +122,8 @@ Elements ellipseElements(const Form& f) {
     const Expr b2 = power(variable("b"), 2);
     e.numbers = {valueLine({variable("a")}, Radical::squareRootOf(axes.alongX)),
                  valueLine({variable("b")}, Radical::squareRootOf(axes.alongY)),
-                 valueLine({variable("c"), squareRoot(alongY ? sum({b2, negation(a2)})
-                                                             : sum({a2, negation(b2)}))},
+                 valueLine({variable("c"),
+                            squareRoot(alongY ? sum({b2, negation(a2)}) : sum({a2, negation(b2)}))},
                            c.value()),
                  valueLine({variable("e"), quotient(variable("c"), variable(alongY ? "b" : "a"))},
                            SignedRoot::rootOf(focal / major).value())};
@@ -143,14 +143,14 @@ Elements hyperbolaElements(const Form& f) {
     const SignedRoot c = SignedRoot::rootOf(focal);
     Elements e;
     e.heading = "Hiperbola (a realna, b imaginarna poluosa):";
-    e.numbers = {valueLine({variable("a")}, Radical::squareRootOf(real)),
-                 valueLine({variable("b")}, Radical::squareRootOf(alongY ? axes.alongX
-                                                                         : axes.alongY)),
-                 valueLine({variable("c"), squareRoot(sum({power(variable("a"), 2),
-                                                           power(variable("b"), 2)}))},
-                           c.value()),
-                 valueLine({variable("e"), quotient(variable("c"), variable("a"))},
-                           SignedRoot::rootOf(focal / real).value())};
+    e.numbers = {
+        valueLine({variable("a")}, Radical::squareRootOf(real)),
+        valueLine({variable("b")}, Radical::squareRootOf(alongY ? axes.alongX : axes.alongY)),
+        valueLine(
+            {variable("c"), squareRoot(sum({power(variable("a"), 2), power(variable("b"), 2)}))},
+            c.value()),
+        valueLine({variable("e"), quotient(variable("c"), variable("a"))},
+                  SignedRoot::rootOf(focal / real).value())};
     pairOnAxis(e, "F1", "F2", c, alongY);
     pairOnAxis(e, "T1", "T2", SignedRoot::rootOf(real), alongY);
     e.points.push_back({"C", {kZero, kZero}});
@@ -198,7 +198,8 @@ Block crossingAngle(const Quadratic& slope2) {
     }
     const long double degrees = std::acos(cosine.approximate()) * 180.0L / 3.14159265358979323846L;
     return sentence({words("Ugao izmedju pravih: "), math(valueLine({cosTheta}, cosine)),
-                     words(", "), math(relation({variable("theta"), decimal(decimalText(degrees))}, "~")),
+                     words(", "),
+                     math(relation({variable("theta"), decimal(decimalText(degrees))}, "~")),
                      words(" stepeni.")});
 }
 
@@ -220,8 +221,7 @@ Elements linePairElements(const Form& f, Ending ending, bool alongX) {
     const bool vertical = alongX;
     if (ending == Ending::DoubleLine || ending == Ending::DoubleLineAlongY) {
         e.heading = "Dvostruka prava:";
-        e.lines = {withDecimal(axisParallel("prava p", vertical, pair.middle, kZero),
-                               pair.middle)};
+        e.lines = {withDecimal(axisParallel("prava p", vertical, pair.middle, kZero), pair.middle)};
         return e;
     }
     e.heading = "Dve paralelne prave:";
@@ -353,11 +353,14 @@ Elements elementsOf(const Form& f, const ReductionPath& path) {
 
 // k * l1 * l2, the typed equation multiplied out; k from the first second-order coefficient the
 // product has. A product that differs from the typed equation is a fault of the solution.
-Block productOfLines(const ExactConic& typed, const PlaneLine& l1, const PlaneLine& l2,
-                     bool same) {
-    const Radical terms[6] = {l1.a * l2.a, l1.a * l2.b + l2.a * l1.b, l1.b * l2.b,
-                              l1.a * l2.c + l2.a * l1.c, l1.b * l2.c + l2.b * l1.c, l1.c * l2.c};
-    const Rational want[6] = {typed.a11, 2 * typed.a12, typed.a22,
+Block productOfLines(const ExactConic& typed, const PlaneLine& l1, const PlaneLine& l2, bool same) {
+    const Radical terms[6] = {l1.a * l2.a,
+                              l1.a * l2.b + l2.a * l1.b,
+                              l1.b * l2.b,
+                              l1.a * l2.c + l2.a * l1.c,
+                              l1.b * l2.c + l2.b * l1.c,
+                              l1.c * l2.c};
+    const Rational want[6] = {typed.a11,     2 * typed.a12, typed.a22,
                               2 * typed.a13, 2 * typed.a23, typed.a33};
     int lead = 0;
     while (terms[lead].sign() == 0) {

@@ -15,9 +15,9 @@ using TermWriter = Expr (*)(const Radical&, const Expr&);
 Expr equationWith(const Form& f, const Coordinates& names, TermWriter write) {
     const Expr u = variable(names.u);
     const Expr v = variable(names.v);
-    const std::pair<Quadratic, Expr> terms[] = {
-        {f.a11, power(u, 2)}, {2 * f.a12, product({u, v})}, {f.a22, power(v, 2)},
-        {2 * f.a13, u},       {2 * f.a23, v},               {f.a33, nullptr}};
+    const std::pair<Quadratic, Expr> terms[] = {{f.a11, power(u, 2)}, {2 * f.a12, product({u, v})},
+                                                {f.a22, power(v, 2)}, {2 * f.a13, u},
+                                                {2 * f.a23, v},       {f.a33, nullptr}};
     std::vector<Expr> written;
     for (const auto& [coefficient, monomial] : terms) {
         if (coefficient != 0) {
@@ -50,8 +50,8 @@ Form translated(const Form& f, const Quadratic& u0, const Quadratic& v0) {
     // The linear terms take the gradient at (u0, v0); the free term is the value there.
     const Quadratic a13 = f.a11 * u0 + f.a12 * v0 + f.a13;
     const Quadratic a23 = f.a12 * u0 + f.a22 * v0 + f.a23;
-    const Quadratic a33 = f.a11 * u0 * u0 + 2 * f.a12 * u0 * v0 + f.a22 * v0 * v0 +
-                          2 * f.a13 * u0 + 2 * f.a23 * v0 + f.a33;
+    const Quadratic a33 = f.a11 * u0 * u0 + 2 * f.a12 * u0 * v0 + f.a22 * v0 * v0 + 2 * f.a13 * u0 +
+                          2 * f.a23 * v0 + f.a33;
     return {f.a11, f.a12, f.a22, a13, a23, a33};
 }
 

@@ -81,19 +81,20 @@ std::string kindSentence(Ending ending) {
 std::vector<Phrase> kindRule(const ConicInvariants& inv, const Rational& i1, const Rational& i3,
                              const Rational& k) {
     const auto sign = [](int s) { return s > 0 ? ">" : s < 0 ? "<" : "="; };
-    std::vector<Phrase> rule = {words("Posto je "),
-                                math(relation({name("I2"), integer(0)}, sign(inv.quadraticDetSign)))};
+    std::vector<Phrase> rule = {
+        words("Posto je "), math(relation({name("I2"), integer(0)}, sign(inv.quadraticDetSign)))};
     if (inv.quadraticDetSign > 0 && inv.fullDetSign != 0) {
         rule.push_back(words(" i "));
-        rule.push_back(math(relation({product({name("I1"), name("I3")}), valueOf(i1 * i3), integer(0)},
-                                     std::string("=") + sign((i1 * i3).sign()))));
+        rule.push_back(
+            math(relation({product({name("I1"), name("I3")}), valueOf(i1 * i3), integer(0)},
+                          std::string("=") + sign((i1 * i3).sign()))));
     } else {
         rule.push_back(words(" i "));
         rule.push_back(math(relation({name("I3"), integer(0)}, inv.fullDetSign == 0 ? "=" : "#")));
         if (inv.quadraticDetSign == 0 && inv.fullDetSign == 0) {
             rule.push_back(words(" i "));
-            rule.push_back(math(relation({name("K"), valueOf(k), integer(0)},
-                                         std::string("=") + sign(inv.kSign))));
+            rule.push_back(math(
+                relation({name("K"), valueOf(k), integer(0)}, std::string("=") + sign(inv.kSign))));
         }
     }
     rule.push_back(words(", "));
@@ -105,8 +106,8 @@ std::vector<Phrase> kindRule(const ConicInvariants& inv, const Rational& i1, con
 void Solver::showForm() {
     add(display({equationOf(form, current())}));
     if (isIrrational(form)) {
-        add(sentence({words("priblizno "), math(approximateEquationOf(form, current())),
-                      words(".")}));
+        add(sentence(
+            {words("priblizno "), math(approximateEquationOf(form, current())), words(".")}));
     }
 }
 
@@ -148,8 +149,8 @@ void Solver::invariantsAndKind() {
     const Rational k = c.a11 * c.a33 - c.a13 * c.a13 + c.a22 * c.a33 - c.a23 * c.a23;
     std::vector<Expr> lines = {
         valueLine({name("I1"), sum({name("a11"), name("a22")})}, Quadratic(i1)),
-        valueLine({name("I2"), sum({product({name("a11"), name("a22")}),
-                                    negation(power(name("a12"), 2))})},
+        valueLine({name("I2"),
+                   sum({product({name("a11"), name("a22")}), negation(power(name("a12"), 2))})},
                   Quadratic(i2)),
         valueLine({name("I3"), determinant({valueOf(c.a11), valueOf(c.a12), valueOf(c.a13),
                                             valueOf(c.a12), valueOf(c.a22), valueOf(c.a23),
@@ -157,10 +158,11 @@ void Solver::invariantsAndKind() {
                                            3)},
                   Quadratic(i3))};
     if (!path.central && invariants.fullDetSign == 0) {
-        lines.push_back(valueLine(
-            {name("K"), sum({product({name("a11"), name("a33")}), negation(power(name("a13"), 2)),
-                             product({name("a22"), name("a33")}), negation(power(name("a23"), 2))})},
-            Quadratic(k)));
+        lines.push_back(
+            valueLine({name("K"),
+                       sum({product({name("a11"), name("a33")}), negation(power(name("a13"), 2)),
+                            product({name("a22"), name("a33")}), negation(power(name("a23"), 2))})},
+                      Quadratic(k)));
     }
     add(display(lines));
     std::vector<Phrase> rule = kindRule(invariants, i1, i3, k);
@@ -206,11 +208,10 @@ namespace {
 std::optional<std::string> roundAngle(const Quadratic& tangent) {
     const Quadratic size = tangent.sign() < 0 ? -tangent : tangent;
     const std::string sign = tangent.sign() < 0 ? "-" : "";
-    const std::pair<Quadratic, const char*> known[] = {
-        {Quadratic(1), "45"},
-        {Quadratic(0, Rational(1, 3), 3), "30"},
-        {Quadratic(-1, 1, 2), "22.5"},
-        {Quadratic(2, -1, 3), "15"}};
+    const std::pair<Quadratic, const char*> known[] = {{Quadratic(1), "45"},
+                                                       {Quadratic(0, Rational(1, 3), 3), "30"},
+                                                       {Quadratic(-1, 1, 2), "22.5"},
+                                                       {Quadratic(2, -1, 3), "15"}};
     for (const auto& [value, degrees] : known) {
         if (size == value) {
             return sign + degrees;
@@ -235,12 +236,12 @@ std::vector<Phrase> rotationSubstitution(const Coordinates& from, const Coordina
     const Expr sine = function("sin", variable("phi"));
     const Expr u = variable(to.u);
     const Expr v = variable(to.v);
-    return {words("Smena "),
-            math(equation(variable(from.u),
-                          sum({product({u, cosine}), negation(product({v, sine}))}))),
-            words(", "),
-            math(equation(variable(from.v), sum({product({u, sine}), product({v, cosine})}))),
-            words(" daje:")};
+    return {
+        words("Smena "),
+        math(equation(variable(from.u), sum({product({u, cosine}), negation(product({v, sine}))}))),
+        words(", "),
+        math(equation(variable(from.v), sum({product({u, sine}), product({v, cosine})}))),
+        words(" daje:")};
 }
 
 } // namespace
@@ -250,10 +251,10 @@ void Solver::rotation() {
     const Quadratic difference = form.a11 - form.a22;
     const Expr twoPhi = product({integer(2), variable("phi")});
     if (difference != 0) {
-        add(display({valueLine({function("tg", twoPhi),
-                                quotient(product({integer(2), variable("a12")}),
-                                         sum({variable("a11"), negation(variable("a22"))}))},
-                               2 * form.a12 / difference)}));
+        add(display({valueLine(
+            {function("tg", twoPhi), quotient(product({integer(2), variable("a12")}),
+                                              sum({variable("a11"), negation(variable("a22"))}))},
+            2 * form.a12 / difference)}));
     } else {
         add(sentence({words("Posto je "), math(equation(name("a11"), name("a22"))),
                       words(", ugao je "),
@@ -264,8 +265,8 @@ void Solver::rotation() {
     // degrees gives it.
     const Quadratic trace = form.a11 + form.a22;
     const Quadratic det = form.a11 * form.a22 - form.a12 * form.a12;
-    const Quadratic root = Quadratic::squareRootOf((difference * difference +
-                                                    4 * form.a12 * form.a12).rational());
+    const Quadratic root =
+        Quadratic::squareRootOf((difference * difference + 4 * form.a12 * form.a12).rational());
     const Quadratic first = (trace + (path.largerFirst ? root : -root)) / 2;
     const Quadratic second = trace - first;
     const Expr lambda = variable("lambda");
@@ -278,8 +279,8 @@ void Solver::rotation() {
     if (det != 0) {
         characteristic.push_back(termOf(det, nullptr));
     }
-    add(display({equation(sum(characteristic), integer(0)),
-                 valueLine({variable("lambda1")}, first), valueLine({variable("lambda2")}, second)}));
+    add(display({equation(sum(characteristic), integer(0)), valueLine({variable("lambda1")}, first),
+                 valueLine({variable("lambda2")}, second)}));
 
     const Quadratic tangent = (first - form.a11) / form.a12;
     // cos 2phi = |a11 - a22| / sqrt(D) >= 0, then the half angle.
@@ -349,7 +350,6 @@ void Solver::exchange() {
     form = exchanged(form);
     frame.exchanged = true;
     add(sentence({words("Zamena osa "), math(equation(variable(from.u), variable(to.v))),
-                  words(", "), math(equation(variable(from.v), variable(to.u))),
-                  words(" daje:")}));
+                  words(", "), math(equation(variable(from.v), variable(to.u))), words(" daje:")}));
     showForm();
 }

@@ -29,8 +29,8 @@ ExactConic exactConic(const Milli& typed) {
 
 // A number of the given digits, all 7s: 0.777...7 times ten to the exponent.
 Rational digits(int count, int exponent, int sign) {
-    const std::string text = (sign < 0 ? "-0." : "0.") + std::string(count, '7') + "e" +
-                             std::to_string(exponent);
+    const std::string text =
+        (sign < 0 ? "-0." : "0.") + std::string(count, '7') + "e" + std::to_string(exponent);
     return *exactValueOf(text);
 }
 

@@ -33,8 +33,7 @@ TEST(ExactValues, AreSimplifiedAsATextbookWritesThem) {
     }
     EXPECT_EQ(textOf(termOf(Quadratic(Rational(1, 9)), power(variable("X"), 2))), "X^2/9");
     EXPECT_EQ(textOf(termOf(Quadratic(Rational(2, 3)), power(variable("x"), 2))), "2*x^2/3");
-    EXPECT_EQ(textOf(termOf((thirteen + 1) / 2, power(variable("X"), 2))),
-              "(1 + sqrt(13))/2*X^2");
+    EXPECT_EQ(textOf(termOf((thirteen + 1) / 2, power(variable("X"), 2))), "(1 + sqrt(13))/2*X^2");
     EXPECT_EQ(latexOf(valueOf(Quadratic::squareRootOf(Rational(4, 5)))), "\\frac{2 \\sqrt{5}}{5}");
 }
 

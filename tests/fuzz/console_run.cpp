@@ -89,12 +89,12 @@ ConsoleRun runConsole(const std::string& input) {
         const Document solution = exactSolution(typed);
         run.exactText = textOf(solution);
         run.exactLatex = latexOf(solution);
-        run.exactMilliseconds = std::chrono::duration<double, std::milli>(
-                                    std::chrono::steady_clock::now() - start)
-                                    .count();
+        run.exactMilliseconds =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
     }
     const ReductionRecord& r = reductionRecord;
-    run.elements = elementsText(
-        curveElements(r.canonical, r.kind, r.reflection, r.rotation, r.translation));
+    run.elements =
+        elementsText(curveElements(r.canonical, r.kind, r.reflection, r.rotation, r.translation));
     return run;
 }

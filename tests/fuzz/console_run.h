@@ -8,8 +8,8 @@
 // keys add: the exact solution, as text and as LaTeX, and the elements that g shows.
 struct ConsoleRun {
     int result = 1;
-    std::string transcript;       // everything written to standard output
-    std::string exactText;        // empty when the six numbers were not read
+    std::string transcript; // everything written to standard output
+    std::string exactText;  // empty when the six numbers were not read
     std::string exactLatex;
     double exactMilliseconds = 0; // the time the exact solution took
     std::string elements;         // the text of g, empty when nothing was recorded

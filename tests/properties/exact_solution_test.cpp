@@ -24,7 +24,7 @@ struct SolutionText {
         const auto found = displayed.find(section);
         return found == displayed.end() ? std::vector<std::string>{} : found->second;
     }
-    std::map<std::string, std::string> canonicalPoints;        // label -> "(x, y)"
+    std::map<std::string, std::string> canonicalPoints; // label -> "(x, y)"
     std::map<std::string, std::string> typedPoints;
     bool tooLong = false;
 };
@@ -102,8 +102,8 @@ ExactConic exactConic(const Milli& typed) {
 // roundings of a path; a wrong sign, root or axis is off by the figure's own size.
 double floatSpread(const TracedConic& run) {
     const Conic& e = run.entered;
-    const double quadratic = std::sqrt(double(e.a11) * e.a11 + 2.0 * e.a12 * e.a12 +
-                                       double(e.a22) * e.a22);
+    const double quadratic =
+        std::sqrt(double(e.a11) * e.a11 + 2.0 * e.a12 * e.a12 + double(e.a22) * e.a22);
     const double origin = std::hypot(run.toTyped.tx, run.toTyped.ty);
     const double terms = quadratic * origin * origin +
                          2 * std::hypot(double(e.a13), double(e.a23)) * origin +
@@ -144,7 +144,8 @@ std::string figuresProblem(const SolutionText& s, const TracedConic& run) {
     }
     for (const std::string& line : s.lines("Elementi krive")) {
         const auto [label, value] = labelAndValue(line);
-        if (figures.count(label) && !near(valueOfText(value), figures[label], scale + std::fabs(figures[label]))) {
+        if (figures.count(label) &&
+            !near(valueOfText(value), figures[label], scale + std::fabs(figures[label]))) {
             problem << label << " = " << value << " against " << figures[label] << "; ";
         }
     }
@@ -159,8 +160,8 @@ std::string figuresProblem(const SolutionText& s, const TracedConic& run) {
             const auto [x, y] = coordinates(found->second);
             const double size = floats.size + std::hypot(fl.x, fl.y);
             if (!near(valueOfText(x), fl.x, size) || !near(valueOfText(y), fl.y, size)) {
-                problem << p.label << " = " << found->second << " against (" << fl.x << ", "
-                        << fl.y << "); ";
+                problem << p.label << " = " << found->second << " against (" << fl.x << ", " << fl.y
+                        << "); ";
             }
         }
     };
@@ -218,8 +219,8 @@ std::optional<MapLine> mapLine(const std::string& line) {
     if (!right) {
         return std::nullopt;
     }
-    const std::vector<Value> terms = (*right)->op == '+' ? (*right)->parts
-                                                         : std::vector<Value>{*right};
+    const std::vector<Value> terms =
+        (*right)->op == '+' ? (*right)->parts : std::vector<Value>{*right};
     MapLine map;
     for (const Value& term : terms) {
         for (const char* variable : {"X", "Y"}) {
@@ -280,23 +281,22 @@ std::string mapProblem(const SolutionText& s, const ExactConic& t) {
         const std::optional<Quadratic> pv = times(v, {1, 1});
         return pu && pv ? std::optional<Quadratic>(2 * (*pu * b1 + *pv * b2)) : std::nullopt;
     };
-    const std::optional<Quadratic> products[] = {times(al, al), times(al, de), times(de, de),
-                                                 times(al, be), times(al, ep), times(be, de),
-                                                 times(de, ep), times(be, be), times(be, ep),
-                                                 times(ep, ep), linear(al, de), linear(be, ep)};
+    const std::optional<Quadratic> products[] = {
+        times(al, al), times(al, de), times(de, de), times(al, be), times(al, ep),  times(be, de),
+        times(de, ep), times(be, be), times(be, ep), times(ep, ep), linear(al, de), linear(be, ep)};
     for (const std::optional<Quadratic>& p : products) {
         if (!p) {
             return "a product of the map's coefficients is not a quadratic number";
         }
     }
     const auto& P = products;
-    const Quadratic substituted[6] = {
-        a11 * *P[0] + 2 * a12 * *P[1] + a22 * *P[2],
-        2 * a11 * *P[3] + 2 * a12 * (*P[4] + *P[5]) + 2 * a22 * *P[6],
-        a11 * *P[7] + 2 * a12 * *P[8] + a22 * *P[9],
-        *P[10],
-        *P[11],
-        a11 * g * g + 2 * a12 * g * z + a22 * z * z + 2 * a13 * g + 2 * a23 * z + a33};
+    const Quadratic substituted[6] = {a11 * *P[0] + 2 * a12 * *P[1] + a22 * *P[2],
+                                      2 * a11 * *P[3] + 2 * a12 * (*P[4] + *P[5]) + 2 * a22 * *P[6],
+                                      a11 * *P[7] + 2 * a12 * *P[8] + a22 * *P[9],
+                                      *P[10],
+                                      *P[11],
+                                      a11 * g * g + 2 * a12 * g * z + a22 * z * z + 2 * a13 * g +
+                                          2 * a23 * z + a33};
     std::vector<Quadratic> canonical(6);
     for (int i = 0; i < 6; ++i) {
         canonical[i] = (*l)[i] - (*r)[i];
@@ -347,7 +347,8 @@ TEST(ExactSolution, AgreesWithTheFloatReductionAndChecksItselfOverTheCorpus) {
         const std::string figures = drawn ? figuresProblem(s, run) : "";
         const std::string map = mapProblem(s, exact);
         EXPECT_TRUE(figures.empty() && map.empty())
-            << c.family << " " << typed << ": " << figures << " " << map << "\n" << text;
+            << c.family << " " << typed << ": " << figures << " " << map << "\n"
+            << text;
         if (HasFailure()) {
             break;
         }
