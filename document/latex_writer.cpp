@@ -1,5 +1,7 @@
 #include "document/latex_writer.h"
 
+#include "document/writing.h"
+
 #include <cctype>
 
 namespace {
@@ -8,40 +10,17 @@ std::string grouped(const std::string& text) {
     return "\\left(" + text + "\\right)";
 }
 
-bool isAtom(const Expr& e) {
-    switch (e->shape) {
-    case Shape::Integer:
-    case Shape::Decimal:
-    case Shape::Variable:
-    case Shape::Root:
-    case Shape::Tuple:
-    case Shape::Determinant:
-    case Shape::Quotient:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // "lambda1" is \lambda_{1}, "a11" a_{11}, "x0'" x_{0}', "phi" \varphi.
 std::string variableLatex(const std::string& name) {
-    std::size_t letters = 0;
-    while (letters < name.size() && std::isalpha(static_cast<unsigned char>(name[letters]))) {
-        ++letters;
+    const VariableName parts = splitName(name);
+    std::string text = parts.letters == "phi"      ? "\\varphi"
+                       : parts.letters == "lambda" ? "\\lambda"
+                       : parts.letters == "theta"  ? "\\vartheta"
+                                                   : parts.letters;
+    if (!parts.digits.empty()) {
+        text += "_{" + parts.digits + "}";
     }
-    std::size_t digits = letters;
-    while (digits < name.size() && std::isdigit(static_cast<unsigned char>(name[digits]))) {
-        ++digits;
-    }
-    const std::string base = name.substr(0, letters);
-    std::string text = base == "phi"      ? "\\varphi"
-                       : base == "lambda" ? "\\lambda"
-                       : base == "theta"  ? "\\vartheta"
-                                          : base;
-    if (digits > letters) {
-        text += "_{" + name.substr(letters, digits - letters) + "}";
-    }
-    return text + name.substr(digits);
+    return text + parts.primes;
 }
 
 std::string operatorLatex(char op) {
@@ -60,14 +39,8 @@ std::string operatorLatex(char op) {
 }
 
 std::string sumLatex(const Expression& e) {
-    std::string text = latexOf(e.parts[0]);
-    for (std::size_t i = 1; i < e.parts.size(); ++i) {
-        const bool minus = isNegation(e.parts[i]);
-        const Expr& shown = minus ? e.parts[i]->parts[0] : e.parts[i];
-        const std::string written = latexOf(shown);
-        text += (minus ? " - " : " + ") + (shown->shape == Shape::Sum ? grouped(written) : written);
-    }
-    return text;
+    return sumOf(
+        e, [](const Expr& term) { return latexOf(term); }, grouped, " + ", " - ");
 }
 
 bool startsWithDigit(const std::string& text) {
@@ -96,16 +69,13 @@ std::string functionLatex(const Expression& e) {
     const Expr& argument = e.parts[0];
     const std::string written = latexOf(argument);
     return name + " " +
-           (isAtom(argument) || argument->shape == Shape::Product ? written : grouped(written));
+           (standsAlone(argument) || argument->shape == Shape::Product ? written
+                                                                       : grouped(written));
 }
 
 std::string listLatex(const std::vector<Expr>& parts, std::size_t from, std::size_t to,
                       const char* separator) {
-    std::string text;
-    for (std::size_t i = from; i < to; ++i) {
-        text += (i > from ? separator : "") + latexOf(parts[i]);
-    }
-    return text;
+    return listOf(parts, from, to, separator, [](const Expr& part) { return latexOf(part); });
 }
 
 std::string determinantLatex(const Expression& e) {
@@ -178,7 +148,7 @@ std::string latexOf(const Expr& e) {
         return "\\frac{" + latexOf(e->parts[0]) + "}{" + latexOf(e->parts[1]) + "}";
     case Shape::Power: {
         const Expr& base = e->parts[0];
-        const bool plain = isAtom(base) && base->shape != Shape::Quotient;
+        const bool plain = isAtom(base);
         return (plain ? latexOf(base) : grouped(latexOf(base))) + "^{" + latexOf(e->parts[1]) + "}";
     }
     case Shape::Root:

@@ -1,5 +1,7 @@
 #include "document/mathml_writer.h"
 
+#include "document/writing.h"
+
 #include <cctype>
 
 namespace {
@@ -43,58 +45,23 @@ std::string escaped(const std::string& text) {
 
 // "lambda1" is lambda with the subscript 1, "x'" x with a prime, "phi" the Greek letter.
 std::string variableMathml(const std::string& name) {
-    std::size_t letters = 0;
-    while (letters < name.size() && std::isalpha(static_cast<unsigned char>(name[letters]))) {
-        ++letters;
-    }
-    std::size_t digits = letters;
-    while (digits < name.size() && std::isdigit(static_cast<unsigned char>(name[digits]))) {
-        ++digits;
-    }
-    const std::string base = name.substr(0, letters);
-    const std::string letter = base == "phi"      ? "&#x3C6;"
-                               : base == "lambda" ? "&#x3BB;"
-                               : base == "theta"  ? "&#x3B8;"
-                                                  : base;
+    const VariableName parts = splitName(name);
+    const std::string letter = parts.letters == "phi"      ? "&#x3C6;"
+                               : parts.letters == "lambda" ? "&#x3BB;"
+                               : parts.letters == "theta"  ? "&#x3B8;"
+                                                           : parts.letters;
     std::string primes;
-    for (std::size_t i = digits; i < name.size(); ++i) {
+    for (std::size_t i = 0; i < parts.primes.size(); ++i) {
         primes += "&#x2032;";
     }
-    std::string text = tag("mi", letter + primes);
-    if (digits > letters) {
-        text = tag("msub",
-                   tag("mi", letter + primes) + tag("mn", name.substr(letters, digits - letters)));
-    }
-    return text;
-}
-
-bool isAtom(const Expr& e) {
-    switch (e->shape) {
-    case Shape::Integer:
-    case Shape::Decimal:
-    case Shape::Variable:
-    case Shape::Root:
-    case Shape::Tuple:
-    case Shape::Determinant:
-    case Shape::Quotient:
-        return true;
-    default:
-        return false;
-    }
+    const std::string identifier = tag("mi", letter + primes);
+    return parts.digits.empty() ? identifier : tag("msub", identifier + tag("mn", parts.digits));
 }
 
 std::string write(const Expr& e);
 
 std::string sumMathml(const Expression& e) {
-    std::string text = write(e.parts[0]);
-    for (std::size_t i = 1; i < e.parts.size(); ++i) {
-        const bool minus = isNegation(e.parts[i]);
-        const Expr& shown = minus ? e.parts[i]->parts[0] : e.parts[i];
-        const std::string written = write(shown);
-        text +=
-            op(minus ? "&#x2212;" : "+") + (shown->shape == Shape::Sum ? fenced(written) : written);
-    }
-    return row(text);
+    return row(sumOf(e, write, fenced, op("+"), op("&#x2212;")));
 }
 
 std::string productMathml(const Expression& e) {
@@ -127,11 +94,7 @@ std::string relationOperator(char c) {
 }
 
 std::string listMathml(const std::vector<Expr>& parts) {
-    std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        text += (i > 0 ? op(",") : "") + write(parts[i]);
-    }
-    return text;
+    return listOf(parts, 0, parts.size(), op(","), write);
 }
 
 std::string determinantMathml(const Expression& e) {
@@ -162,7 +125,7 @@ std::string write(const Expr& e) {
         return tag("mfrac", write(e->parts[0]) + write(e->parts[1]));
     case Shape::Power: {
         const Expr& base = e->parts[0];
-        const bool plain = isAtom(base) && base->shape != Shape::Quotient;
+        const bool plain = isAtom(base);
         return tag("msup", (plain ? write(base) : fenced(write(base))) + write(e->parts[1]));
     }
     case Shape::Root:
@@ -182,9 +145,9 @@ std::string write(const Expr& e) {
     case Shape::Function: {
         const Expr& argument = e->parts[0];
         const std::string written = write(argument);
-        return row(
-            tag("mi", e->text) + op("&#x2061;") +
-            (isAtom(argument) || argument->shape == Shape::Product ? written : fenced(written)));
+        return row(tag("mi", e->text) + op("&#x2061;") +
+                   (standsAlone(argument) || argument->shape == Shape::Product ? written
+                                                                               : fenced(written)));
     }
     case Shape::Tuple:
         return fenced(listMathml(e->parts));

@@ -1,20 +1,8 @@
 #include "document/text_writer.h"
 
-namespace {
+#include "document/writing.h"
 
-bool isAtom(const Expr& e) {
-    switch (e->shape) {
-    case Shape::Integer:
-    case Shape::Decimal:
-    case Shape::Variable:
-    case Shape::Root:
-    case Shape::Tuple:
-    case Shape::Determinant:
-        return true;
-    default:
-        return false;
-    }
-}
+namespace {
 
 std::string parenthesised(const std::string& text) {
     return "(" + text + ")";
@@ -36,16 +24,8 @@ std::string operatorText(char op) {
 }
 
 std::string sumText(const Expression& e) {
-    std::string text = textOf(e.parts[0]);
-    for (std::size_t i = 1; i < e.parts.size(); ++i) {
-        const Expr& term = e.parts[i];
-        const bool minus = isNegation(term);
-        const Expr& shown = minus ? term->parts[0] : term;
-        const std::string written = textOf(shown);
-        text += (minus ? " - " : " + ") +
-                (shown->shape == Shape::Sum ? parenthesised(written) : written);
-    }
-    return text;
+    return sumOf(
+        e, [](const Expr& term) { return textOf(term); }, parenthesised, " + ", " - ");
 }
 
 std::string productText(const Expression& e) {
@@ -80,11 +60,7 @@ std::string argumentText(const Expr& argument) {
 }
 
 std::string listText(const std::vector<Expr>& parts, std::size_t from, std::size_t to) {
-    std::string text;
-    for (std::size_t i = from; i < to; ++i) {
-        text += (i > from ? ", " : "") + textOf(parts[i]);
-    }
-    return text;
+    return listOf(parts, from, to, ", ", [](const Expr& part) { return textOf(part); });
 }
 
 std::string determinantText(const Expression& e) {

@@ -32,16 +32,6 @@ struct Elements {
     std::vector<Block> after; // the pair multiplied out, the angle
 };
 
-Expr valueLine(std::vector<Expr> left, const Radical& value) {
-    std::string operators(left.size(), '=');
-    left.push_back(valueOf(value));
-    if (isIrrational(value)) {
-        left.push_back(decimal(decimalText(value.approximate())));
-        operators += '~';
-    }
-    return relation(std::move(left), operators);
-}
-
 // "F1 = (sqrt(5), 0) ~ (2.236, 0)"
 Expr pointLine(const std::string& label, const Radical& x, const Radical& y) {
     std::vector<Expr> operands = {variable(label), tuple({valueOf(x), valueOf(y)})};

@@ -26,17 +26,6 @@ Expr substitution(const std::string& old, const std::string& replacement, const 
     return equation(name(old), by == 0 ? name(replacement) : sum({name(replacement), valueOf(by)}));
 }
 
-// left = exact, and beside it the decimal where the value is irrational.
-Expr valueLine(std::vector<Expr> left, const Radical& value) {
-    std::string operators(left.size(), '=');
-    left.push_back(valueOf(value));
-    if (isIrrational(value)) {
-        left.push_back(decimal(decimalText(value.approximate())));
-        operators += '~';
-    }
-    return relation(std::move(left), operators);
-}
-
 // The centre: a11 x0 + a12 y0 + a13 = 0 with numbers.
 Expr centreEquation(const Quadratic& first, const Quadratic& second, const Quadratic& free) {
     std::vector<Expr> terms;

@@ -166,12 +166,14 @@ std::string decimalText(long double value) {
     return text;
 }
 
-Expr valueWithDecimal(const Radical& value) {
-    const Expr exact = valueOf(value);
-    if (!isIrrational(value)) {
-        return exact;
+Expr valueLine(std::vector<Expr> left, const Radical& value) {
+    std::string operators(left.size(), '=');
+    left.push_back(valueOf(value));
+    if (isIrrational(value)) {
+        left.push_back(decimal(decimalText(value.approximate())));
+        operators += '~';
     }
-    return relation({exact, decimal(decimalText(value.approximate()))}, "~");
+    return relation(std::move(left), operators);
 }
 
 Expr termOf(const Radical& coefficient, const Expr& monomial) {
