@@ -102,7 +102,8 @@ void Solver::showForm() {
 
 void Solver::typedEquation() {
     section("Zadata jednacina");
-    add(display({equationOf(form, names(0))}));
+    // In the typed coordinates, even where they are already the canonical ones.
+    add(display({equationOf(form, {"x", "y"})}));
     const std::pair<const char*, const Quadratic*> entries[] = {
         {"a11", &form.a11}, {"a12", &form.a12}, {"a22", &form.a22},
         {"a13", &form.a13}, {"a23", &form.a23}, {"a33", &form.a33}};
@@ -264,7 +265,10 @@ void Solver::rotation() {
                                      variable("I2")}),
                                 integer(0))),
                   words(":")}));
-    std::vector<Expr> characteristic = {power(lambda, 2), termOf(-trace, lambda)};
+    std::vector<Expr> characteristic = {power(lambda, 2)};
+    if (trace != 0) {
+        characteristic.push_back(termOf(-trace, lambda));
+    }
     if (det != 0) {
         characteristic.push_back(termOf(det, nullptr));
     }
