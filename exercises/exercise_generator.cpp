@@ -47,6 +47,14 @@ int drawnSign(SeededRandom& random) {
     return random.below(2) == 0 ? 1 : -1;
 }
 
+// A whole number from least to most with a drawn sign. The sign is drawn first, in a
+// statement of its own: the order of the operands of one expression is the compiler's, and
+// the page's compiler would draw them the other way round.
+int signedBetween(SeededRandom& random, int least, int most) {
+    const int sign = drawnSign(random);
+    return sign * random.between(least, most);
+}
+
 // The same curve in x, y when the terms are in u = x - x0, v = y - y0.
 Terms moved(const Terms& t, const Rational& x0, const Rational& y0) {
     return {t.x2,
@@ -99,8 +107,8 @@ bool centralTerms(SeededRandom& random, ExerciseRecord& r, Terms& terms) {
     if (r.kind == ExerciseKind::Circle) {
         free = -random.between(1, 25);
     } else {
-        lambda2 = drawnSign(random) * random.between(1, 9);
-        k = drawnSign(random) * random.between(1, 3);
+        lambda2 = signedBetween(random, 1, 9);
+        k = signedBetween(random, 1, 3);
     }
     const long long lambda1 = lambda2 + k * n2;
     const bool definite = lambda1 != 0 && sameSign(lambda1, lambda2);
@@ -141,7 +149,8 @@ bool centralTerms(SeededRandom& random, ExerciseRecord& r, Terms& terms) {
 
 // Y^2 = 2 p X with X = (along u + across v)/n, Y = (-across u + along v)/n, times n^2.
 Terms parabolaTerms(SeededRandom& random, ExerciseRecord& r) {
-    r.p = drawnSign(random) * Rational(random.between(1, 20), 2);
+    const int halves = random.between(1, 20);
+    r.p = drawnSign(random) * Rational(halves, 2);
     const long long n = r.across == 0 ? 1 : 5;
     return {r.across * r.across,    -2 * r.along * r.across, r.along * r.along,
             -2 * r.p * n * r.along, -2 * r.p * n * r.across, 0};
