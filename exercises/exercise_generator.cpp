@@ -3,6 +3,7 @@
 #include "exercises/seeded_random.h"
 
 #include <iterator>
+#include <optional>
 #include <set>
 
 namespace {
@@ -23,8 +24,10 @@ struct Turn {
 const Turn kTurns[] = {{2, 1}, {3, 1}, {3, 2}, {4, 1}, {4, 3}, {5, 1}, {5, 2}, {5, 3}, {5, 4}};
 const Turn kRationalTurn = {4, 3};
 
-// The attempts at one exercise before the sheet gives up on a new equation.
+// The attempts at one exercise before the sheet gives up on a new equation, and the kinds
+// drawn in turn where any kind will do.
 constexpr int kAttempts = 4000;
+constexpr int kKindDraws = 20;
 
 Rational magnitude(const Rational& value) {
     return value < 0 ? Rational(-value) : value;
@@ -260,6 +263,19 @@ ExerciseRecord drawnKindAndLevel(SeededRandom& random, ExerciseKind kind, int le
     return record;
 }
 
+// An exercise of the record's kind and level whose equation is not yet on the sheet.
+std::optional<Exercise> newOnSheet(SeededRandom& random, const ExerciseRecord& record,
+                                   std::set<std::array<long long, 6>>& written) {
+    Exercise exercise;
+    exercise.record = record;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (drawnExercise(random, exercise) && written.insert(exercise.coefficients).second) {
+            return exercise;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool kindHasLevel(ExerciseKind kind, int level) {
@@ -270,17 +286,19 @@ std::vector<Exercise> exerciseSheet(const SheetRequest& request) {
     SeededRandom random(request.seed);
     std::vector<Exercise> sheet;
     std::set<std::array<long long, 6>> written;
+    // A kind or level drawn for "any" that has no new equation left (a double line through the
+    // origin has 18) gives way to another draw.
+    const bool drawn = request.kind == ExerciseKind::Any || request.level == 0;
     for (int i = 0; i < request.count; ++i) {
-        Exercise exercise;
-        exercise.record = drawnKindAndLevel(random, request.kind, request.level);
-        bool found = false;
-        for (int attempt = 0; attempt < kAttempts && !found; ++attempt) {
-            found = drawnExercise(random, exercise) && written.insert(exercise.coefficients).second;
+        std::optional<Exercise> exercise;
+        for (int draw = 0; draw < (drawn ? kKindDraws : 1) && !exercise; ++draw) {
+            const ExerciseRecord record = drawnKindAndLevel(random, request.kind, request.level);
+            exercise = newOnSheet(random, record, written);
         }
-        if (!found) {
+        if (!exercise) {
             break;
         }
-        sheet.push_back(exercise);
+        sheet.push_back(*exercise);
     }
     return sheet;
 }

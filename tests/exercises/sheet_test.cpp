@@ -88,6 +88,9 @@ TEST(Sheet, HoldsNoEquationTwice) {
         EXPECT_EQ(sheet.size(), 100u);
         EXPECT_EQ(equations.size(), 100u);
     }
+    // In this sheet of any kind at level 2 a kind with few equations (a double line through
+    // the origin) runs out: other kinds take its place.
+    EXPECT_EQ(exerciseSheet({100, ExerciseKind::Any, 2, 261}).size(), 100u);
     // A double line through the origin is (-q x + p y)^2 = 0 for the 9 turns and their
     // mirror images: 18 equations, and a sheet asking for more ends there.
     EXPECT_EQ(exerciseSheet({30, ExerciseKind::DoubleLine, 2, 1}).size(), 18u);
