@@ -1,8 +1,7 @@
 #include "solution/solution.h"
 
-#include "solution/solution_key.h"
-
 #include "exact/too_long.h"
+#include "solution/solution_key.h"
 #include "solution/solver.h"
 #include "solution/values.h"
 
