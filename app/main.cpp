@@ -8,12 +8,13 @@
 #include "viewer/viewer.h"
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv) {
     checkStandardOutputAtExit();
     CommandLine commandLine = readCommandLine(argc, argv);
-    if (answerCommandLine(commandLine)) {
-        return 0;
+    if (const std::optional<int> status = answerCommandLine(commandLine)) {
+        return *status;
     }
     std::FILE* latex = commandLine.latexSolution ? standardOutputForDocument() : nullptr;
     Conic conic;

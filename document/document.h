@@ -22,6 +22,7 @@ struct Block {
 struct Section {
     std::string title;
     std::vector<Block> blocks;
+    bool newPage = false; // printed, it starts a page of its own (the key of a sheet)
 };
 
 struct Document {

@@ -90,6 +90,10 @@ Expr determinant(std::vector<Expr> entries, int columns) {
     return make(Shape::Determinant, "", std::move(entries), columns);
 }
 
+Expr monomial(std::vector<Expr> factors) {
+    return make(Shape::Monomial, "", std::move(factors));
+}
+
 bool isNegation(const Expr& e) {
     return e->shape == Shape::Negation;
 }

@@ -24,6 +24,7 @@ enum class Shape {
     Function,    // text: "cos", "sin", "tg"; parts: the argument
     Tuple,       // parts: the coordinates of a point
     Determinant, // parts: the entries row by row; columns: entries per row
+    Monomial,    // parts: a coefficient and powers side by side, as people type them: 5x^2, 4xy
 };
 
 struct Expression {
@@ -50,5 +51,6 @@ Expr equation(Expr left, Expr right);
 Expr function(const std::string& name, Expr argument);
 Expr tuple(std::vector<Expr> coordinates);
 Expr determinant(std::vector<Expr> entries, int columns);
+Expr monomial(std::vector<Expr> factors);
 
 bool isNegation(const Expr& e);

@@ -143,6 +143,7 @@ std::string latexOf(const Expr& e) {
     case Shape::Sum:
         return sumLatex(*e);
     case Shape::Product:
+    case Shape::Monomial:
         return productLatex(*e);
     case Shape::Quotient:
         return "\\frac{" + latexOf(e->parts[0]) + "}{" + latexOf(e->parts[1]) + "}";
@@ -183,6 +184,7 @@ std::string latexOf(const Document& document) {
                        escaped(document.title) + "}\n";
     int number = 0;
     for (const Section& section : document.sections) {
+        text += section.newPage ? "\n\\newpage" : "";
         text +=
             "\n\\subsection*{" + std::to_string(++number) + ". " + escaped(section.title) + "}\n";
         for (const Block& block : section.blocks) {

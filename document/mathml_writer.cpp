@@ -120,6 +120,7 @@ std::string write(const Expr& e) {
     case Shape::Sum:
         return sumMathml(*e);
     case Shape::Product:
+    case Shape::Monomial:
         return productMathml(*e);
     case Shape::Quotient:
         return tag("mfrac", write(e->parts[0]) + write(e->parts[1]));
@@ -167,8 +168,8 @@ std::string htmlOf(const Document& document) {
     std::string html = "<h2>" + escaped(document.title) + "</h2>\n";
     int number = 0;
     for (const Section& section : document.sections) {
-        html += "<section>\n<h3>" + std::to_string(++number) + ". " + escaped(section.title) +
-                "</h3>\n";
+        html += section.newPage ? "<section style=\"break-before: page\">\n" : "<section>\n";
+        html += "<h3>" + std::to_string(++number) + ". " + escaped(section.title) + "</h3>\n";
         for (const Block& block : section.blocks) {
             if (block.sentence.empty()) {
                 for (const Expr& line : block.display) {

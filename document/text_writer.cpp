@@ -111,6 +111,9 @@ std::string textOf(const Expr& e) {
         return "(" + listText(e->parts, 0, e->parts.size()) + ")";
     case Shape::Determinant:
         return determinantText(*e);
+    case Shape::Monomial:
+        return listOf(e->parts, 0, e->parts.size(), "",
+                      [](const Expr& part) { return textOf(part); });
     }
     return "";
 }

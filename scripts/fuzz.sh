@@ -18,7 +18,7 @@ mkdir -p "$build/corpus" "$build/artifacts"
 # Coverage feedback only from the console side (any function of its source files), so that
 # the cov and ft figures count the code under test and not the harness and its checks.
 printf 'src:%s/%s/*\n' "$root" app "$root" exact "$root" geometry "$root" scene "$root" document \
-    "$root" solution >"$build/coverage-allowlist.txt"
+    "$root" solution "$root" exercises >"$build/coverage-allowlist.txt"
 echo 'fun:*' >>"$build/coverage-allowlist.txt"
 flags="-g -fno-omit-frame-pointer -fsanitize=address,undefined,fuzzer-no-link"
 flags+=" -fno-sanitize-recover=all -fsanitize-coverage-allowlist=$build/coverage-allowlist.txt"

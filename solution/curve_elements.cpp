@@ -341,6 +341,23 @@ Elements elementsOf(const Form& f, const ReductionPath& path) {
     }
 }
 
+} // namespace
+
+CurveNumbers curveNumbers(const Form& canonical, const ReductionPath& path) {
+    switch (path.ending) {
+    case Ending::ImaginaryEllipse:
+        return {"Imaginarna elipsa:", {}};
+    case Ending::EmptyPair:
+        return {"Par imaginarnih paralelnih pravih:", {}};
+    default: {
+        const Elements e = elementsOf(canonical, path);
+        return {e.heading, e.numbers};
+    }
+    }
+}
+
+namespace {
+
 // k * l1 * l2, the typed equation multiplied out; k from the first second-order coefficient the
 // product has. A product that differs from the typed equation is a fault of the solution.
 Block productOfLines(const ExactConic& typed, const PlaneLine& l1, const PlaneLine& l2, bool same) {

@@ -1,6 +1,7 @@
 #include "solution/solution.h"
 
 #include "exact/too_long.h"
+#include "solution/solution_key.h"
 #include "solution/solver.h"
 #include "solution/values.h"
 
@@ -73,35 +74,63 @@ Section& Solver::section(const std::string& title) {
     return document.sections.back();
 }
 
+namespace {
+
+// The steps up to the canonical form, along the way of the reduction; false when the equation
+// has no second-order term.
+bool reducedToCanonical(Solver& s) {
+    s.typedEquation();
+    if (s.path.ending == Ending::NotSecondOrder) {
+        return false;
+    }
+    s.invariantsAndKind();
+    if (s.path.central) {
+        s.centre();
+    }
+    if (s.path.rotated) {
+        s.rotation();
+    }
+    if (s.path.ending == Ending::Parabola) {
+        s.vertex();
+    }
+    if (s.path.exchanged) {
+        s.exchange();
+    }
+    s.canonicalForm();
+    return true;
+}
+
+} // namespace
+
 Document exactSolution(const ExactConic& typed) {
     if (typedTooLong(typed)) {
         return tooLong();
     }
     try {
         Solver s(typed);
-        s.typedEquation();
-        if (s.path.ending == Ending::NotSecondOrder) {
+        if (!reducedToCanonical(s)) {
             notSecondOrder(s);
             return s.document;
         }
-        s.invariantsAndKind();
-        if (s.path.central) {
-            s.centre();
-        }
-        if (s.path.rotated) {
-            s.rotation();
-        }
-        if (s.path.ending == Ending::Parabola) {
-            s.vertex();
-        }
-        if (s.path.exchanged) {
-            s.exchange();
-        }
-        s.canonicalForm();
         s.mapBack();
         s.elements();
         return s.document;
     } catch (const NumbersTooLong&) {
         return tooLong();
+    }
+}
+
+std::optional<SolutionKey> solutionKey(const ExactConic& typed) {
+    if (typedTooLong(typed)) {
+        return std::nullopt;
+    }
+    try {
+        Solver s(typed);
+        if (!reducedToCanonical(s)) {
+            return std::nullopt;
+        }
+        return s.key();
+    } catch (const NumbersTooLong&) {
+        return std::nullopt;
     }
 }

@@ -55,6 +55,15 @@ struct LinePair {
 };
 LinePair linePair(const Form& canonical, bool alongX);
 
+// The name of a curve and its numbers (a, b, c, e; r; p, e; d), from its canonical form.
+struct CurveNumbers {
+    std::string name; // "Elipsa:", "Parabola:", ...
+    std::vector<Expr> numbers;
+};
+CurveNumbers curveNumbers(const Form& canonical, const ReductionPath& path);
+
+struct SolutionKey;
+
 // The value of a radical that is known to be a quadratic number (a cosine without a centre).
 Quadratic quadraticOf(const Radical& value);
 
@@ -92,4 +101,7 @@ struct Solver {
     void elements();
     std::pair<Radical, Radical> pointInPlane(const CanonicalPoint& p) const;
     PlaneLine lineInPlane(const CanonicalLine& l) const;
+
+    // solution_key.cpp: the key, once the canonical form is written
+    SolutionKey key() const;
 };

@@ -14,6 +14,7 @@ library_of() {
     exact/*) echo konika_exact ;;
     document/*) echo konika_document ;;
     solution/*) echo konika_solution ;;
+    exercises/*) echo konika_exercises ;;
     geometry/*) echo konika_geometry ;;
     scene/*) echo konika_scene ;;
     viewer/*) echo konika_viewer ;;
@@ -45,7 +46,7 @@ reachable() {
 
 failures=0
 cd "$root"
-for file in $(find app exact geometry scene viewer web -name '*.h' -o -name '*.cpp' -o -name matrica); do
+for file in $(find app exact document solution exercises geometry scene viewer web -name '*.h' -o -name '*.cpp' -o -name matrica); do
     own=$(library_of "$file")
     allowed=$(reachable "$own")
     for header in $(grep -o '^#include "[a-z]*/[^"]*"' "$file" | cut -d'"' -f2); do

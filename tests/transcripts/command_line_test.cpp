@@ -91,4 +91,70 @@ TEST(CommandLine, VersionThatCannotBeWrittenEndsWithAnError) {
     EXPECT_NE(run.errors(), "");
 }
 
+struct SheetRun {
+    int status; // -1 when it did not end by itself
+    std::string output;
+    std::string errors;
+};
+
+SheetRun runSheet(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{KONIKA_BINARY};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    ChildProcess run(argv, {{"DISPLAY"}, ""});
+    const std::optional<int> status = run.waitForExit(std::chrono::seconds(10));
+    return {status && WIFEXITED(*status) ? WEXITSTATUS(*status) : -1, run.output(), run.errors()};
+}
+
+// A sheet without a prompt or a window: the same seed gives the same sheet, and a sheet
+// without a seed names the one it was made with.
+TEST(CommandLine, SheetFollowsItsSeed) {
+    const std::vector<std::string> options = {"--zadaci", "3", "--vrsta", "hiperbola",
+                                              "--nivo",   "2", "--seme",  "3"};
+    const SheetRun sheet = runSheet(options);
+    EXPECT_EQ(sheet.status, 0);
+    EXPECT_EQ(sheet.errors, "");
+    EXPECT_NE(sheet.output.find("\n1) x^2 - 4xy - 2y^2 + 6 = 0\n"), std::string::npos)
+        << sheet.output;
+    EXPECT_EQ(sheet.output.find("Unesite"), std::string::npos);
+    EXPECT_EQ(runSheet(options).output, sheet.output);
+
+    const SheetRun drawn = runSheet({"--zadaci", "2"});
+    const std::size_t at = drawn.output.find("seme: ");
+    ASSERT_NE(at, std::string::npos) << drawn.output;
+    const std::string seed = drawn.output.substr(at + 6, drawn.output.find('.', at) - at - 6);
+    EXPECT_EQ(runSheet({"--seme", seed, "--zadaci", "2"}).output, drawn.output);
+
+    const SheetRun latex = runSheet({"--latex", "--zadaci", "2", "--seme", "3"});
+    EXPECT_EQ(latex.output.rfind("\\documentclass", 0), 0u);
+    EXPECT_LT(latex.output.find("\\newpage"), latex.output.find("Kljuc"));
+}
+
+// An option that cannot be taken: one line on standard error, nothing else, and a status that
+// is not 0.
+TEST(CommandLine, SheetOptionsAreRefusedInOneLine) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"--zadaci"},
+        {"--zadaci", "0"},
+        {"--zadaci", "101"},
+        {"--zadaci", "tri"},
+        {"--zadaci", "2", "--vrsta", "oval"},
+        {"--zadaci", "2", "--nivo", "4"},
+        {"--zadaci", "2", "--nivo", "0"},
+        {"--zadaci", "2", "--seme", "-1"},
+        {"--zadaci", "2", "--seme", "18446744073709551616"},
+        {"--zadaci", "2", "--vrsta", "kruznica", "--nivo", "3"},
+        {"--nivo", "2"},
+        {"--zadaci", "30", "--vrsta", "dvostruka-prava", "--nivo", "2"}};
+    for (const std::vector<std::string>& arguments : refused) {
+        const SheetRun run = runSheet(arguments);
+        EXPECT_GT(run.status, 0) << arguments.back();
+        EXPECT_EQ(run.output, "") << arguments.back();
+        EXPECT_TRUE(!run.errors.empty() && run.errors.find('\n') == run.errors.size() - 1)
+            << run.errors;
+        for (const char c : run.errors) {
+            EXPECT_TRUE(c == '\n' || (c >= ' ' && c <= '~')) << run.errors;
+        }
+    }
+}
+
 } // namespace
