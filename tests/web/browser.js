@@ -89,7 +89,7 @@ async function withBrowser(folder, body) {
 async function waitForRed(page, timeout) {
   const found = await page.waitForFunction(() => {
     const canvas = document.getElementById('canvas');
-    if (canvas.hidden) {
+    if (canvas.classList.contains('empty')) {
       return false;
     }
     const copy = document.createElement('canvas');

@@ -130,7 +130,7 @@ async function compareWithNative(page, example, keys = '') {
   const text = await pageText(page);
   expect(text.equals(native.transcript), `${what}: the page's text\n${JSON.stringify(
       text.toString())}\nis not the transcript\n${JSON.stringify(native.transcript.toString())}`);
-  const hidden = await page.$eval('#canvas', canvas => canvas.hidden);
+  const hidden = await page.$eval('#canvas', canvas => canvas.classList.contains('empty'));
   if (!native.picture) {
     expect(hidden, `${what}: konika opens no window, but the page shows its canvas`);
     console.log(`${what}: the text as natively, no picture`);
@@ -217,7 +217,7 @@ async function compareCorpus(page) {
     const shown = await page.evaluate(typed => {
       reduceTyped(typed);
       return {text: document.getElementById('exercise').textContent,
-              picture: !document.getElementById('canvas').hidden};
+              picture: !document.getElementById('canvas').classList.contains('empty')};
     }, input.toString('utf8'));
     const text = Buffer.from(shown.text, 'utf8');
     expect(text.equals(native.transcript), `corpus ${name}: the page's text\n${JSON.stringify(
@@ -245,9 +245,13 @@ async function typeEquation(page, typed) {
   await frames(page);
 }
 
+// A screen on which the canvas's column holds the window's 1024 x 700 pixels.
+const wideScreen = {width: 2200, height: 1400};
+
 // Every error the page's console, scripts and requests report, for the page opened at address.
-async function openPage(browser, address, errors) {
+async function openPage(browser, address, errors, screen = wideScreen) {
   const page = await browser.newPage();
+  await page.setViewport(screen);
   page.on('console', message => {
     if (message.type() === 'error') {
       errors.push(`console: ${message.text()}`);
@@ -306,7 +310,7 @@ async function main() {
   console.log(`the page's files (${files.join(', ')}) take ${bytes} bytes`);
 }
 
-main().catch(error => failures.push(error.stack)).finally(() => {
+main().catch(error => failures.push(error.stack || String(error))).finally(() => {
   fs.rmSync(scratch, {recursive: true, force: true});
   for (const failure of failures) {
     console.log(`FAILED: ${failure}`);
