@@ -18,6 +18,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {withBrowser, waitForRed} = require('./browser');
+const {checkScreens} = require('./page_screens');
 
 const [pageFolder, konika, headless, corpus] = process.argv.slice(2);
 
@@ -301,6 +302,10 @@ async function main() {
            'the address with "abc" does not show "\\"abc\\" nije broj." and the prompt again');
     await compareWithNative(refusing, refused);
     await compareCorpus(refusing);
+    await checkScreens(browser, url, {
+      openPage: (opener, address, screen) => openPage(opener, address, errors, screen),
+      waitForRed, frames, expect, typeEquation, konika,
+    });
   });
   expect(errors.length === 0, `the browser reported errors:\n${errors.join('\n')}`);
 
