@@ -100,8 +100,11 @@ function centreY(box) {
   return (box.minY + box.maxY) / 2;
 }
 
+// The canvas's drawing buffer as a PNG: what it draws, whether or not the browser has shown it
+// yet, and without scrolling the page as a screenshot may.
 async function canvasBoxes(page) {
-  return colorBoxes(Buffer.from(await (await page.$('#canvas')).screenshot()));
+  const picture = await page.$eval('#canvas', canvas => canvas.toDataURL('image/png'));
+  return colorBoxes(Buffer.from(picture.slice(picture.indexOf(',') + 1), 'base64'));
 }
 
 // Both without the color, or both with it and their boxes within so many pixels.
