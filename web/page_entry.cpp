@@ -27,8 +27,12 @@
 
 namespace {
 
-// The last equation read: its exact solution, for the page to show and to copy, its six
-// coefficients as words for the fields, and the equation written out for the equation's field.
+// The last equation read: its exact numbers, whose solution is written when the page first asks
+// for it (after the picture), its six coefficients as words for the fields, and the equation
+// written out for the equation's field.
+bool readLast = false;
+ExactConic lastRead;
+bool solutionWritten = false;
 std::string solutionHtml;
 std::string solutionLatex;
 std::string coefficients;
@@ -83,14 +87,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE int reduceEquation(const char* typed, int length
     const bool read = readConic(conic, exact, text);
     const bool picture = read && conic.reduceConic(exact) == 0;
     std::fflush(stdout);
-    solutionHtml.clear();
-    solutionLatex.clear();
+    readLast = read;
+    lastRead = exact;
+    solutionWritten = false;
     coefficients.clear();
     writtenEquation.clear();
     if (read) {
-        const Document solution = exactSolution(exact);
-        solutionHtml = htmlOf(solution);
-        solutionLatex = latexOf(solution);
         coefficients = coefficientWords(exact);
         writtenEquation = textOf(equationOf(formOf(exact), {"x", "y"}));
     }
@@ -101,12 +103,28 @@ extern "C" EMSCRIPTEN_KEEPALIVE int reduceEquation(const char* typed, int length
 }
 
 // The exact solution of the last equation: an HTML fragment with MathML, and a LaTeX file;
-// empty when its six numbers were not read.
+// empty when it was not read.
+static void writeSolution() {
+    if (solutionWritten) {
+        return;
+    }
+    solutionHtml.clear();
+    solutionLatex.clear();
+    if (readLast) {
+        const Document solution = exactSolution(lastRead);
+        solutionHtml = htmlOf(solution);
+        solutionLatex = latexOf(solution);
+    }
+    solutionWritten = true;
+}
+
 extern "C" EMSCRIPTEN_KEEPALIVE const char* exactSolutionHtml() {
+    writeSolution();
     return solutionHtml.c_str();
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* exactSolutionLatex() {
+    writeSolution();
     return solutionLatex.c_str();
 }
 

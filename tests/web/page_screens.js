@@ -154,6 +154,7 @@ async function checkScreen(browser, url, screen, tools) {
   const {expect} = tools;
   const page = await tools.openPage(browser, `${url}?k=${turned.join(',')}`, screen.viewport);
   await tools.waitForRed(page, 30000);
+  await page.waitForSelector('#latex:not([disabled])', {timeout: 30000});
   const ratio = screen.viewport.deviceScaleFactor || 1;
   await page.waitForFunction(r => {
     const box = document.getElementById('canvas').getBoundingClientRect();
