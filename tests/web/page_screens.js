@@ -6,6 +6,7 @@
 'use strict';
 
 const {spawnSync} = require('child_process');
+const {waitForRed, redBox} = require('./browser');
 
 const screens = [
   {name: 'phone', viewport: {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true,
@@ -47,36 +48,10 @@ async function touch(page, starts, ends) {
   await session.detach();
 }
 
-// The box of the curve's red in the canvas's drawing buffer, read in the page (an element's
-// screenshot would scroll the page); topX: where its highest row first has the red.
-function redInBuffer(page) {
-  return page.evaluate(() => {
-    const copy = document.createElement('canvas');
-    copy.width = canvas.width;
-    copy.height = canvas.height;
-    const context = copy.getContext('2d');
-    context.drawImage(canvas, 0, 0);
-    const pixels = context.getImageData(0, 0, copy.width, copy.height).data;
-    const box = {minX: copy.width, minY: copy.height, maxX: -1, maxY: -1, topX: -1};
-    for (let i = 0; i < pixels.length; i += 4) {
-      if (pixels[i] === 255 && pixels[i + 1] === 0 && pixels[i + 2] === 0) {
-        const x = (i / 4) % copy.width;
-        const y = Math.floor(i / 4 / copy.width);
-        box.topX = box.maxY < 0 ? x : box.topX;
-        box.minX = Math.min(box.minX, x);
-        box.minY = Math.min(box.minY, y);
-        box.maxX = Math.max(box.maxX, x);
-        box.maxY = Math.max(box.maxY, y);
-      }
-    }
-    return box;
-  });
-}
-
 async function firstView(page, tools) {
   await page.$eval('#keys [data-key="r"]', button => button.click());
   await tools.frames(page);
-  return redInBuffer(page);
+  return redBox(page);
 }
 
 // One finger moves the picture with it; two fingers 80 pixels apart, spread to 100, grow it by
@@ -101,7 +76,7 @@ async function checkFingers(page, screen, tools) {
   const first = await firstView(page, tools);
   await touch(page, [middle], [{x: middle.x + 30, y: middle.y + 20}]);
   await tools.frames(page);
-  const moved = await redInBuffer(page);
+  const moved = await redBox(page);
   expect(near(centre(moved).x - centre(first).x, 30 * ratio, 3) &&
          near(centre(moved).y - centre(first).y, 20 * ratio, 3) &&
          near(size(moved).width, size(first).width, 2),
@@ -111,7 +86,7 @@ async function checkFingers(page, screen, tools) {
   await firstView(page, tools);
   await touch(page, pair(80, 0), pair(100, 0));
   await tools.frames(page);
-  const grown = await redInBuffer(page);
+  const grown = await redBox(page);
   const pivot = {x: (middle.x - area.x) * ratio, y: (middle.y - area.y) * ratio};
   const scaled = (side, axis) => pivot[axis] + (first[side] - pivot[axis]) * 1.25;
   expect(['minX', 'maxX'].every(side => near(grown[side], scaled(side, 'x'), 4)) &&
@@ -122,7 +97,7 @@ async function checkFingers(page, screen, tools) {
   await firstView(page, tools);
   await touch(page, pair(80, 0), pair(80, 30));
   await tools.frames(page);
-  const twisted = await redInBuffer(page);
+  const twisted = await redBox(page);
   const before = size(first);
   const after = size(twisted);
   expect(near(after.width, before.width * Math.sqrt(7.75) / 3, 4) &&
@@ -153,7 +128,7 @@ async function checkAccessibility(page, name, expect) {
 async function checkScreen(browser, url, screen, tools) {
   const {expect} = tools;
   const page = await tools.openPage(browser, `${url}?k=${turned.join(',')}`, screen.viewport);
-  await tools.waitForRed(page, 30000);
+  await waitForRed(page, 30000);
   await page.waitForSelector('#latex:not([disabled])', {timeout: 30000});
   const ratio = screen.viewport.deviceScaleFactor || 1;
   await page.waitForFunction(r => {
@@ -237,7 +212,7 @@ async function checkSolution(page, tools) {
 async function checkEquationField(browser, url, tools) {
   const {expect} = tools;
   const page = await tools.openPage(browser, `${url}?j=0.25 0 1 0 0 -1`);
-  await tools.waitForRed(page, 30000);
+  await waitForRed(page, 30000);
   const filled = await page.evaluate(() => [...document.querySelectorAll('.coefficients input')]
                                                .map(field => field.value));
   expect(filled.join(' ') === '0.25 0 1 0 0 -1',
@@ -257,11 +232,11 @@ async function checkEquationField(browser, url, tools) {
 async function checkOffline(browser, url, tools) {
   const {expect} = tools;
   const page = await tools.openPage(browser, `${url}?k=${turned.join(',')}`);
-  await tools.waitForRed(page, 30000);
+  await waitForRed(page, 30000);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null, {timeout: 30000});
   await page.setOfflineMode(true);
   await page.reload();
-  const shownAt = await tools.waitForRed(page, 30000).catch(() => null);
+  const shownAt = await waitForRed(page, 30000).catch(() => null);
   expect(shownAt !== null, 'without the network the page, opened before, shows no picture');
   await page.setOfflineMode(false);
   console.log(`without the network the page shows the picture ${Math.round(shownAt)} ms after opening`);

@@ -307,7 +307,7 @@ async function main() {
     await compareCorpus(refusing);
     await checkScreens(browser, url, {
       openPage: (opener, address, screen) => openPage(opener, address, errors, screen),
-      waitForRed, frames, expect, typeEquation, konika,
+      frames, expect, typeEquation, konika,
     });
   });
   expect(errors.length === 0, `the browser reported errors:\n${errors.join('\n')}`);
