@@ -197,11 +197,16 @@ async function checkSolution(page, tools) {
   expect(closed, 'the console text is not in a section closed until asked for');
 
   await page.emulateMediaType('print');
-  const printed = await page.evaluate(() => ['#equation', '#keys', '#latex', 'details', '#solution']
-      .map(selector => document.querySelector(selector).getClientRects().length > 0));
+  const printed = await page.evaluate(() => {
+    window.dispatchEvent(new Event('beforeprint'));
+    return ['#equation', '#keys', '#latex', 'details', '#solution', '#snapshot']
+        .map(selector => document.querySelector(selector).getClientRects().length > 0)
+        .concat(document.getElementById('snapshot').src.startsWith('data:image/png'));
+  });
   await page.emulateMediaType(null);
-  expect(printed.join() === 'false,false,false,false,true',
-         `printed, the fields, the buttons, the console text and the solution are shown: ${printed}`);
+  expect(printed.join() === 'false,false,false,false,true,true,true',
+         'printed, the fields, the buttons, the console text, the solution, the picture are ' +
+         `shown, the picture a PNG: ${printed}`);
   console.log(`the canonical form in MathML, the LaTeX as konika --latex writes it ` +
               `(${copied.length} characters), printed without the controls`);
 }
