@@ -248,6 +248,29 @@ async function checkOffline(browser, url, tools) {
   await page.close();
 }
 
+// An equation as students write it: x^2/9 + y^2/4 - 1 = 0, whose 1/4 has a decimal and 1/9
+// has none; the text is konika's with the equation typed at its first prompt.
+async function checkTypedEquation(browser, url, tools) {
+  const {expect} = tools;
+  const typed = 'x^2/9 + y^2/4 = 1';
+  const equationPage = await tools.openPage(browser, `${url}?j=${encodeURIComponent(typed)}`);
+  await equationPage.waitForFunction(() => started && document.getElementById('exercise')
+                                           .textContent !== '', {timeout: 30000});
+  await tools.frames(equationPage);
+  const words = await equationPage.evaluate(
+      () => [...document.querySelectorAll('.coefficients input')].map(field => field.value).join(' '));
+  expect(words === '1/9 0 0.25 0 0 -1', `?j=${typed} fills the six fields with ${words}`);
+  const environment = {...process.env};
+  delete environment.DISPLAY;
+  const native = spawnSync(tools.konika, [], {input: typed + '\n', env: environment,
+                                              timeout: 30000});
+  const text = await equationPage.$eval('#exercise', pre => pre.textContent);
+  expect(Buffer.from(text, 'utf8').equals(native.stdout),
+         `?j=${typed}: the page's text\n${text}\nis not konika's\n${native.stdout}`);
+  console.log(`?j=${typed} fills the fields with ${words}, the text as natively`);
+  await equationPage.close();
+}
+
 async function checkScreens(browser, url, tools) {
   for (const screen of screens) {
     const page = await checkScreen(browser, url, screen, tools);
@@ -258,6 +281,7 @@ async function checkScreens(browser, url, tools) {
   }
   await checkEquationField(browser, url, tools);
   await checkOffline(browser, url, tools);
+  await checkTypedEquation(browser, url, tools);
 }
 
 module.exports = {checkScreens};
