@@ -7,7 +7,7 @@
 #   scripts/benchmark.sh [EARLIER_REVISION]
 #
 # With a git revision, konika as it was there is built too (into build-bench/earlier/), and the
-# window benchmarks measure it beside this one, in the same run.
+# window benchmarks measure it beside this one, in the same run; so does Lighthouse its page.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
@@ -87,5 +87,19 @@ done
 
 echo "== The page: its files, and its first picture from a ?k= link in headless chromium"
 "$root/scripts/web.sh" --build
-(cd "$root/build-web/page" && wc -c index.html konika.js konika.wasm)
+(cd "$root/build-web/page" && wc -c index.html konika.js konika.wasm sw.js)
 node "$root/tests/web/first_picture.js" "$root/build-web/page" 21
+
+echo "== The page in Lighthouse (mobile), 3 runs after a first"
+earlier_page=()
+if (($# > 0)); then
+    # Debian's emcc finds its JavaScript parser through NODE_PATH.
+    NODE_PATH=/usr/share/nodejs cmake -S "$earlier/source" -B "$earlier/web" \
+        -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=OFF >/dev/null
+    NODE_PATH=/usr/share/nodejs cmake --build "$earlier/web" -j "$(nproc)" >/dev/null
+    earlier_page=("$earlier/web/page")
+fi
+npm install --prefix "$build/lighthouse" --no-audit --no-fund --loglevel=error -E lighthouse@12.2.3
+node "$root/tests/web/page_lighthouse.js" "$build/lighthouse" "$root/build-web/page" \
+    ${earlier_page[@]+"${earlier_page[@]}"} 3

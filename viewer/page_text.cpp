@@ -11,27 +11,34 @@
 #include <cstddef>
 #include <vector>
 
-// The pixels of the text as the page's canvas writes it, 12 pixels high: x and y, y upwards
-// from the baseline, two numbers a pixel, into pixels when it has room for them; returns how
-// many pixels the text has. The pixels of each text are kept for the frames to come.
-EM_JS(int, textPixels, (const char* text, short* pixels, int room), {
+// The page's canvas draws as many pixels to the point of the page as the screen has: the text
+// is written that much larger, so that it reads as large as in the window.
+EM_JS(int, textScale, (), { return Math.max(1, Math.round(window.devicePixelRatio || 1)); });
+
+// The pixels of the text as the page's canvas writes it, 12 pixels high at a scale of 1: x and
+// y, y upwards from the baseline, two numbers a pixel, into pixels when it has room for them;
+// returns how many pixels the text has. The pixels of each text are kept for the frames to
+// come.
+EM_JS(int, textPixels, (const char* text, short* pixels, int room, int scale), {
     var cache = Module.konikaTextPixels || (Module.konikaTextPixels = new Map());
     var string = UTF8ToString(text);
-    var found = cache.get(string);
+    var key = scale + ' ' + string;
+    var found = cache.get(key);
     if (!found) {
         var canvas = document.createElement('canvas');
         var context = canvas.getContext('2d');
-        context.font = '12px Helvetica, Arial, sans-serif';
+        var font = 12 * scale + 'px Helvetica, Arial, sans-serif';
+        context.font = font;
         canvas.width = Math.max(1, Math.ceil(context.measureText(string).width));
-        canvas.height = 16;
-        context.font = '12px Helvetica, Arial, sans-serif';
-        context.fillText(string, 0, 12);
+        canvas.height = 16 * scale;
+        context.font = font;
+        context.fillText(string, 0, 12 * scale);
         var data = context.getImageData(0, 0, canvas.width, canvas.height).data;
         var list = [];
         for (var y = 0; y < canvas.height; ++y) {
             for (var x = 0; x < canvas.width; ++x) {
                 if (data[4 * (y * canvas.width + x) + 3] >= 128) {
-                    list.push(x, 12 - y - 1);
+                    list.push(x, 12 * scale - y - 1);
                 }
             }
         }
@@ -39,7 +46,7 @@ EM_JS(int, textPixels, (const char* text, short* pixels, int room), {
         if (cache.size > 1000) {
             cache.clear();
         }
-        cache.set(string, found);
+        cache.set(key, found);
     }
     if (found.length <= 2 * room) {
         HEAP16.set(found, pixels >> 1);
@@ -47,9 +54,9 @@ EM_JS(int, textPixels, (const char* text, short* pixels, int room), {
     return found.length / 2;
 });
 
-EM_JS(int, textWidthOnPage, (const char* text), {
+EM_JS(int, textWidthOnPage, (const char* text, int scale), {
     var context = document.createElement('canvas').getContext('2d');
-    context.font = '12px Helvetica, Arial, sans-serif';
+    context.font = 12 * scale + 'px Helvetica, Arial, sans-serif';
     return Math.ceil(context.measureText(UTF8ToString(text)).width);
 });
 
@@ -68,10 +75,10 @@ bool inView(const WindowPoint& shown, const GLint (&viewport)[4]) {
 // The pixels of the text, two numbers each, in a buffer kept for the next text.
 const std::vector<short>& pixelsOf(const char* text) {
     static std::vector<short> pixels(2048);
-    const int count = textPixels(text, pixels.data(), int(pixels.size() / 2));
+    const int count = textPixels(text, pixels.data(), int(pixels.size() / 2), textScale());
     if (2 * std::size_t(count) > pixels.size()) {
         pixels.resize(2 * std::size_t(count));
-        textPixels(text, pixels.data(), count);
+        textPixels(text, pixels.data(), count, textScale());
     }
     pixels.resize(2 * std::size_t(count));
     return pixels;
@@ -90,8 +97,9 @@ void drawText(float x, float y, float z, const char* text) {
         return;
     }
     const std::vector<short>& pixels = pixelsOf(text);
-    const float left = static_cast<float>(shown.x - viewport[0]) + kOffset + 0.5f;
-    const float baseline = static_cast<float>(shown.y - viewport[1]) + kOffset + 0.5f;
+    const float offset = kOffset * static_cast<float>(textScale());
+    const float left = static_cast<float>(shown.x - viewport[0]) + offset + 0.5f;
+    const float baseline = static_cast<float>(shown.y - viewport[1]) + offset + 0.5f;
 
     glPushMatrix();
     glLoadIdentity();
@@ -111,9 +119,9 @@ void drawText(float x, float y, float z, const char* text) {
 }
 
 int textWidth(const char* text) {
-    return textWidthOnPage(text);
+    return textWidthOnPage(text, textScale());
 }
 
 int textLineHeight() {
-    return 16;
+    return 16 * textScale();
 }

@@ -93,3 +93,22 @@ void zoomAboutPivot(float factor) {
     glScalef(factor, factor, factor);
     glTranslatef(-centreX, -centreY, -eyeDistance);
 }
+
+void pinchPicture(const PinchStep& step) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const std::array<double, 16> pinch = pinchMatrix(step, viewport[2], viewport[3]);
+    GLdouble projection[16];
+    readMatrix(GL_PROJECTION_MATRIX, projection);
+    GLfloat product[16];
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            double sum = 0.0;
+            for (int k = 0; k < 4; ++k) {
+                sum += pinch[k * 4 + row] * projection[column * 4 + k];
+            }
+            product[column * 4 + row] = static_cast<GLfloat>(sum);
+        }
+    }
+    glLoadMatrixf(product);
+}

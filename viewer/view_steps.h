@@ -2,6 +2,7 @@
 
 #include "geometry/point.h"
 #include "viewer/keys.h"
+#include "viewer/navigation.h"
 
 // The steps that change the view. Each multiplies a transform onto the projection matrix, which
 // the reshape callback leaves current, so that a resize discards them all; each acts on eye
@@ -29,6 +30,11 @@ void moveViewBetween(const Point& from, const Point& to);
 // Moves the picture of the plane z = 0 by a step of window pixels; leaves the view as it is
 // when the matrices cannot be inverted.
 void panPicture(const PixelStep& step);
+
+// Scales and turns the picture as the step asks, about its first midpoint, and moves that
+// point to the second, in the window's pixels: exactly as far as the fingers went, whatever
+// the steps before did.
+void pinchPicture(const PinchStep& step);
 
 // Turn and scale about the pivot (centreX, centreY, eyeDistance) of eye space.
 void rotateAboutPivot(float degrees);

@@ -14,3 +14,7 @@ GLUT.onMousemove = function(event) {
     getWasmTableEntry(GLUT.motionFunc)(Browser.mouseX, Browser.mouseY);
   }
 };
+
+// The page moves, zooms and turns the picture with the fingers itself (index.html); the
+// browser's GLUT would also turn the first finger into a mouse.
+GLUT.touchHandler = function() {};

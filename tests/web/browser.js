@@ -84,28 +84,44 @@ async function withBrowser(folder, body) {
   }
 }
 
+// Run in the page: the box of the curve's pure red in the canvas's drawing buffer (maxX -1 when
+// there is none, or the canvas is hidden); topX: where its highest row first has the red.
+function redInCanvas() {
+  const canvas = document.getElementById('canvas');
+  const box = {minX: canvas.width, minY: canvas.height, maxX: -1, maxY: -1, topX: -1};
+  if (canvas.classList.contains('empty')) {
+    return box;
+  }
+  const copy = document.createElement('canvas');
+  copy.width = canvas.width;
+  copy.height = canvas.height;
+  const context = copy.getContext('2d');
+  context.drawImage(canvas, 0, 0);
+  const pixels = context.getImageData(0, 0, copy.width, copy.height).data;
+  for (let i = 0; i < pixels.length; i += 4) {
+    if (pixels[i] === 255 && pixels[i + 1] === 0 && pixels[i + 2] === 0) {
+      const x = (i / 4) % copy.width;
+      const y = Math.floor(i / 4 / copy.width);
+      box.topX = box.maxY < 0 ? x : box.topX;
+      box.minX = Math.min(box.minX, x);
+      box.minY = Math.min(box.minY, y);
+      box.maxX = Math.max(box.maxX, x);
+      box.maxY = Math.max(box.maxY, y);
+    }
+  }
+  return box;
+}
+
+function redBox(page) {
+  return page.evaluate(redInCanvas);
+}
+
 // Waits until the canvas shows some of the curve's red; returns the page's clock then, in
 // milliseconds since the navigation started.
 async function waitForRed(page, timeout) {
-  const found = await page.waitForFunction(() => {
-    const canvas = document.getElementById('canvas');
-    if (canvas.hidden) {
-      return false;
-    }
-    const copy = document.createElement('canvas');
-    copy.width = canvas.width;
-    copy.height = canvas.height;
-    const context = copy.getContext('2d');
-    context.drawImage(canvas, 0, 0);
-    const pixels = context.getImageData(0, 0, copy.width, copy.height).data;
-    for (let i = 0; i < pixels.length; i += 4) {
-      if (pixels[i] === 255 && pixels[i + 1] === 0 && pixels[i + 2] === 0) {
-        return performance.now();
-      }
-    }
-    return false;
-  }, {polling: 'raf', timeout});
+  const found = await page.waitForFunction(`(${redInCanvas})().maxX >= 0 && performance.now()`,
+                                           {polling: 'raf', timeout});
   return found.jsonValue();
 }
 
-module.exports = {withBrowser, waitForRed};
+module.exports = {withBrowser, waitForRed, redBox};

@@ -18,6 +18,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {withBrowser, waitForRed} = require('./browser');
+const {checkScreens} = require('./page_screens');
 
 const [pageFolder, konika, headless, corpus] = process.argv.slice(2);
 
@@ -99,8 +100,11 @@ function centreY(box) {
   return (box.minY + box.maxY) / 2;
 }
 
+// The canvas's drawing buffer as a PNG: what it draws, whether or not the browser has shown it
+// yet, and without scrolling the page as a screenshot may.
 async function canvasBoxes(page) {
-  return colorBoxes(Buffer.from(await (await page.$('#canvas')).screenshot()));
+  const picture = await page.$eval('#canvas', canvas => canvas.toDataURL('image/png'));
+  return colorBoxes(Buffer.from(picture.slice(picture.indexOf(',') + 1), 'base64'));
 }
 
 // Both without the color, or both with it and their boxes within so many pixels.
@@ -130,7 +134,7 @@ async function compareWithNative(page, example, keys = '') {
   const text = await pageText(page);
   expect(text.equals(native.transcript), `${what}: the page's text\n${JSON.stringify(
       text.toString())}\nis not the transcript\n${JSON.stringify(native.transcript.toString())}`);
-  const hidden = await page.$eval('#canvas', canvas => canvas.hidden);
+  const hidden = await page.$eval('#canvas', canvas => canvas.classList.contains('empty'));
   if (!native.picture) {
     expect(hidden, `${what}: konika opens no window, but the page shows its canvas`);
     console.log(`${what}: the text as natively, no picture`);
@@ -217,7 +221,7 @@ async function compareCorpus(page) {
     const shown = await page.evaluate(typed => {
       reduceTyped(typed);
       return {text: document.getElementById('exercise').textContent,
-              picture: !document.getElementById('canvas').hidden};
+              picture: !document.getElementById('canvas').classList.contains('empty')};
     }, input.toString('utf8'));
     const text = Buffer.from(shown.text, 'utf8');
     expect(text.equals(native.transcript), `corpus ${name}: the page's text\n${JSON.stringify(
@@ -245,9 +249,13 @@ async function typeEquation(page, typed) {
   await frames(page);
 }
 
+// A screen on which the canvas's column holds the window's 1024 x 700 pixels.
+const wideScreen = {width: 2200, height: 1400};
+
 // Every error the page's console, scripts and requests report, for the page opened at address.
-async function openPage(browser, address, errors) {
+async function openPage(browser, address, errors, screen = wideScreen) {
   const page = await browser.newPage();
+  await page.setViewport(screen);
   page.on('console', message => {
     if (message.type() === 'error') {
       errors.push(`console: ${message.text()}`);
@@ -297,6 +305,10 @@ async function main() {
            'the address with "abc" does not show "\\"abc\\" nije broj." and the prompt again');
     await compareWithNative(refusing, refused);
     await compareCorpus(refusing);
+    await checkScreens(browser, url, {
+      openPage: (opener, address, screen) => openPage(opener, address, errors, screen),
+      frames, expect, typeEquation, konika,
+    });
   });
   expect(errors.length === 0, `the browser reported errors:\n${errors.join('\n')}`);
 
@@ -306,7 +318,7 @@ async function main() {
   console.log(`the page's files (${files.join(', ')}) take ${bytes} bytes`);
 }
 
-main().catch(error => failures.push(error.stack)).finally(() => {
+main().catch(error => failures.push(error.stack || String(error))).finally(() => {
   fs.rmSync(scratch, {recursive: true, force: true});
   for (const failure of failures) {
     console.log(`FAILED: ${failure}`);
