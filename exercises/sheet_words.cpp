@@ -2,7 +2,7 @@
 
 #include "exercises/exercise_sheet.h"
 
-#include <stdexcept>
+#include <charconv>
 
 namespace {
 
@@ -16,11 +16,15 @@ std::optional<unsigned long long> wholeNumber(const std::string& word, std::size
         word.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;
     }
-    try {
-        return std::stoull(word);
-    } catch (const std::out_of_range&) {
+    // from_chars reports a number too large without an exception, which the page's build
+    // would not catch.
+    unsigned long long value = 0;
+    const std::from_chars_result read =
+        std::from_chars(word.data(), word.data() + word.size(), value);
+    if (read.ec != std::errc()) {
         return std::nullopt;
     }
+    return value;
 }
 
 } // namespace
