@@ -18,7 +18,6 @@ library_of() {
     geometry/*) echo konika_geometry ;;
     scene/*) echo konika_scene ;;
     viewer/*) echo konika_viewer ;;
-    web/sheet_entry.cpp) echo konika_sheet ;;
     web/*) echo konika_web ;;
     esac
 }
