@@ -4,7 +4,10 @@
 // of the address whole, also above 2^53; an address without a seed gets one drawn and written
 // into it; the controls rewrite the address and the sheet; an address whose words konika
 // refuses shows konika's sentence; printing hides the controls and starts the key on a page of
-// its own. Nothing reaches the browser's console as an error.
+// its own. On the main page, "Novi zadatak" puts an exercise of the chosen kind and level in the
+// equation's field and its coefficients in the six fields, with its picture and solution hidden
+// until "Prikazi resenje"; "List za razred" opens the sheet page of that kind and level, also
+// once the page's worker serves the folder. Nothing reaches the browser's console as an error.
 //
 //   node exercises_test.js PAGE_FOLDER KONIKA
 'use strict';
@@ -117,6 +120,58 @@ async function printed(page) {
              styles.key}" before it`);
 }
 
+// The six coefficients of an exercise's equation as konika writes it: "12xy - 5y^2 - 89 = 0".
+function coefficientsOf(equation) {
+  const names = ['x^2', 'xy', 'y^2', 'x', 'y', undefined];
+  const found = ['0', '0', '0', '0', '0', '0'];
+  const left = equation.replace(/ = 0$/, '').replace(/ /g, '');
+  for (const [, sign, digits, name] of left.matchAll(/([+-]?)(\d*)(x\^2|xy|y\^2|x|y)?/g)) {
+    if (digits || name) {
+      found[names.indexOf(name)] = `${sign === '-' ? '-' : ''}${digits || '1'}`;
+    }
+  }
+  return found;
+}
+
+async function newExercise(browser, url, errors) {
+  const page = await browser.newPage();
+  page.on('pageerror', error => errors.push(`script: ${error.message}`));
+  await page.goto(url);
+  await page.waitForFunction(() => !document.getElementById('new-exercise').disabled &&
+                             navigator.serviceWorker.controller, {timeout: 30000});
+  await page.select('#practice-kind', 'parabola');
+  await page.select('#practice-level', '2');
+  await page.click('#new-exercise');
+  const hidden = await page.evaluate(() => ({
+    equation: document.getElementById('typed').value,
+    fields: Array.from(document.querySelectorAll('.coefficients input'), field => field.value),
+    picture: getComputedStyle(document.getElementById('canvas')).visibility,
+    solution: document.getElementById('solution').checkVisibility(),
+    reveal: document.getElementById('reveal').checkVisibility(),
+  }));
+  // Level 2 turns the parabola about the origin: its equation has an xy term.
+  expect(/^[0-9xy^ +-]*xy[0-9xy^ +-]* = 0$/.test(hidden.equation) &&
+         hidden.fields.join(' ') === coefficientsOf(hidden.equation).join(' '),
+         `"Novi zadatak" puts "${hidden.equation}" in the field and ${hidden.fields} in the six`);
+  expect(hidden.picture === 'hidden' && !hidden.solution && hidden.reveal,
+         `a new exercise shows its picture (${hidden.picture}) or its solution, or no button`);
+  await page.click('#reveal');
+  await page.waitForFunction(() => document.getElementById('solution').textContent !== '');
+  const shown = await page.evaluate(() => ({
+    picture: getComputedStyle(document.getElementById('canvas')).visibility,
+    key: document.querySelector('#solution p').textContent,
+  }));
+  expect(shown.picture === 'visible' && shown.key === 'Parabola:',
+         `"Prikazi resenje" shows the picture (${shown.picture}) and a key of "${shown.key}"`);
+  console.log(`"Novi zadatak": ${hidden.equation}, hidden until "Prikazi resenje"`);
+  await Promise.all([page.waitForNavigation(), page.click('#sheet-link')]);
+  await page.waitForSelector('#sheet h2', {timeout: 30000});
+  const search = await compareWithConsole(page, '"List za razred" of the main page');
+  expect(/^\?zadaci=10&vrsta=parabola&nivo=2&seme=\d+$/.test(search),
+         `"List za razred" opens the sheet of ${search}`);
+  await page.close();
+}
+
 async function main() {
   const errors = [];
   await withBrowser(pageFolder, async ({browser, url}) => {
@@ -140,6 +195,7 @@ async function main() {
       console.log(`${search}: "${message}", as konika`);
       await page.close();
     }
+    await newExercise(browser, url, errors);
   });
   expect(errors.length === 0, `the browser reported errors:\n${errors.join('\n')}`);
 }
