@@ -16,8 +16,7 @@ std::optional<unsigned long long> wholeNumber(const std::string& word, std::size
         word.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;
     }
-    // from_chars reports a number too large without an exception, which the page's build
-    // would not catch.
+    // from_chars reports a number too large as an error code, without an exception.
     unsigned long long value = 0;
     const std::from_chars_result read =
         std::from_chars(word.data(), word.data() + word.size(), value);
