@@ -5,9 +5,10 @@
 // into it; the controls rewrite the address and the sheet; an address whose words konika
 // refuses shows konika's sentence; printing hides the controls and starts the key on a page of
 // its own. On the main page, "Novi zadatak" puts an exercise of the chosen kind and level in the
-// equation's field and its coefficients in the six fields, with its picture and solution hidden
-// until "Prikazi resenje"; "List za razred" opens the sheet page of that kind and level, also
-// once the page's worker serves the folder. Nothing reaches the browser's console as an error.
+// equation's field, with its picture and solution hidden until "Prikazi resenje", which shows
+// its key and the solution of that equation; "List za razred" opens the sheet page of that kind
+// and level, also once the page's worker serves the folder. Nothing reaches the browser's
+// console as an error.
 //
 //   node exercises_test.js PAGE_FOLDER KONIKA
 'use strict';
@@ -80,19 +81,22 @@ async function compareWithConsole(page, what) {
   return search;
 }
 
-function openPage(browser, address, errors) {
-  return browser.newPage().then(async page => {
-    page.on('console', message => {
-      if (message.type() === 'error') {
-        errors.push(`console: ${message.text()}`);
-      }
-    });
-    page.on('pageerror', error => errors.push(`script: ${error.message}`));
-    await page.goto(address);
-    await page.waitForFunction(() => document.querySelector('#sheet h2') ||
-                               !document.getElementById('new-seed').disabled, {timeout: 30000});
-    return page;
+// The page at the address once ready holds, its errors added to errors.
+async function openPage(browser, address, ready, errors) {
+  const page = await browser.newPage();
+  page.on('console', message => {
+    if (message.type() === 'error') {
+      errors.push(`console: ${message.text()}`);
+    }
   });
+  page.on('pageerror', error => errors.push(`script: ${error.message}`));
+  await page.goto(address);
+  await page.waitForFunction(ready, {timeout: 30000});
+  return page;
+}
+
+function sheetShown() {
+  return document.querySelector('#sheet h2') || !document.getElementById('new-seed').disabled;
 }
 
 // The kind and the level chosen, then a new seed: each rewrites the address and the sheet.
@@ -120,52 +124,41 @@ async function printed(page) {
              styles.key}" before it`);
 }
 
-// The six coefficients of an exercise's equation as konika writes it: "12xy - 5y^2 - 89 = 0".
-function coefficientsOf(equation) {
-  const names = ['x^2', 'xy', 'y^2', 'x', 'y', undefined];
-  const found = ['0', '0', '0', '0', '0', '0'];
-  const left = equation.replace(/ = 0$/, '').replace(/ /g, '');
-  for (const [, sign, digits, name] of left.matchAll(/([+-]?)(\d*)(x\^2|xy|y\^2|x|y)?/g)) {
-    if (digits || name) {
-      found[names.indexOf(name)] = `${sign === '-' ? '-' : ''}${digits || '1'}`;
-    }
-  }
-  return found;
-}
-
+// "Novi zadatak" for a parabola of level 2, then "Prikazi resenje", then "List za razred".
 async function newExercise(browser, url, errors) {
-  const page = await browser.newPage();
-  page.on('pageerror', error => errors.push(`script: ${error.message}`));
-  await page.goto(url);
-  await page.waitForFunction(() => !document.getElementById('new-exercise').disabled &&
-                             navigator.serviceWorker.controller, {timeout: 30000});
+  const page = await openPage(browser, url, () => !document.getElementById('new-exercise')
+                                .disabled && navigator.serviceWorker.controller, errors);
   await page.select('#practice-kind', 'parabola');
   await page.select('#practice-level', '2');
   await page.click('#new-exercise');
   const hidden = await page.evaluate(() => ({
     equation: document.getElementById('typed').value,
-    fields: Array.from(document.querySelectorAll('.coefficients input'), field => field.value),
     picture: getComputedStyle(document.getElementById('canvas')).visibility,
     solution: document.getElementById('solution').checkVisibility(),
     reveal: document.getElementById('reveal').checkVisibility(),
   }));
   // Level 2 turns the parabola about the origin: its equation has an xy term.
   expect(/^[0-9xy^ +-]*xy[0-9xy^ +-]* = 0$/.test(hidden.equation) &&
-         hidden.fields.join(' ') === coefficientsOf(hidden.equation).join(' '),
-         `"Novi zadatak" puts "${hidden.equation}" in the field and ${hidden.fields} in the six`);
-  expect(hidden.picture === 'hidden' && !hidden.solution && hidden.reveal,
-         `a new exercise shows its picture (${hidden.picture}) or its solution, or no button`);
+         hidden.picture === 'hidden' && !hidden.solution && hidden.reveal,
+         `"Novi zadatak" puts "${hidden.equation}" in the field, its picture ${hidden.picture}, ` +
+         `its solution ${hidden.solution ? 'shown' : 'hidden'}, no button to show them`);
   await page.click('#reveal');
   await page.waitForFunction(() => document.getElementById('solution').textContent !== '');
+  // The key first, then the solution of the six fields' equation, which must be the field's.
   const shown = await page.evaluate(() => ({
     picture: getComputedStyle(document.getElementById('canvas')).visibility,
     key: document.querySelector('#solution p').textContent,
+    solved: Array.from(document.querySelectorAll('#solution h3'))
+                .find(heading => heading.textContent.endsWith('Zadata jednacina'))
+                .nextElementSibling.textContent,
   }));
-  expect(shown.picture === 'visible' && shown.key === 'Parabola:',
-         `"Prikazi resenje" shows the picture (${shown.picture}) and a key of "${shown.key}"`);
+  expect(shown.picture === 'visible' && shown.key === 'Parabola:' &&
+         plainMathml(shown.solved) === plainText(hidden.equation),
+         `"Prikazi resenje" shows the picture (${shown.picture}), a key of "${shown.key}" and ` +
+         `the solution of ${shown.solved}`);
   console.log(`"Novi zadatak": ${hidden.equation}, hidden until "Prikazi resenje"`);
   await Promise.all([page.waitForNavigation(), page.click('#sheet-link')]);
-  await page.waitForSelector('#sheet h2', {timeout: 30000});
+  await page.waitForFunction(sheetShown, {timeout: 30000});
   const search = await compareWithConsole(page, '"List za razred" of the main page');
   expect(/^\?zadaci=10&vrsta=parabola&nivo=2&seme=\d+$/.test(search),
          `"List za razred" opens the sheet of ${search}`);
@@ -176,7 +169,7 @@ async function main() {
   const errors = [];
   await withBrowser(pageFolder, async ({browser, url}) => {
     for (const search of sheets) {
-      const page = await openPage(browser, `${url}sheet.html?${search}`, errors);
+      const page = await openPage(browser, `${url}sheet.html?${search}`, sheetShown, errors);
       const shown = await compareWithConsole(page, 'the sheet of the address');
       if (!search.includes('seme=')) {
         expect(/^\?zadaci=4&vrsta=hiperbola&nivo=3&seme=\d+$/.test(shown),
@@ -187,7 +180,7 @@ async function main() {
       await page.close();
     }
     for (const search of refusals) {
-      const page = await openPage(browser, `${url}sheet.html?${search}`, errors);
+      const page = await openPage(browser, `${url}sheet.html?${search}`, sheetShown, errors);
       const message = await page.$eval('#message', element => element.textContent);
       const expected = consoleSheet(search);
       expect(expected.status === 2 && message === expected.refusal,
