@@ -3,8 +3,8 @@
 // the console as text; both are brought to the same letters, digits and signs), with the seed
 // of the address whole, also above 2^53; an address without a seed gets one drawn and written
 // into it; the controls rewrite the address and the sheet; an address whose words konika
-// refuses shows konika's sentence; printing hides the controls and starts the key on a page of
-// its own. On the main page, "Novi zadatak" puts an exercise of the chosen kind and level in the
+// refuses shows konika's sentence; the page fits the narrowest phone; printing hides the
+// controls and starts the key on a page of its own. On the main page, "Novi zadatak" puts an exercise of the chosen kind and level in the
 // equation's field, with its picture and solution hidden until "Prikazi resenje", which shows
 // its key and the solution of that equation; "List za razred" opens the sheet page of that kind
 // and level, also once the page's worker serves the folder. Nothing reaches the browser's
@@ -112,7 +112,11 @@ async function useControls(page, drawn) {
          `a new seed makes the address ${renewed} of ${chosen}`);
 }
 
-async function printed(page) {
+// On the narrowest phone nothing scrolls the page sideways; printed, the controls are gone.
+async function narrowAndPrinted(page) {
+  await page.setViewport({width: 320, height: 640});
+  const width = await page.evaluate(() => document.documentElement.scrollWidth);
+  expect(width === 320, `320 pixels wide, the sheet page is ${width} wide`);
   await page.emulateMediaType('print');
   const styles = await page.evaluate(() => ({
     controls: getComputedStyle(document.querySelector('.controls')).display,
@@ -175,7 +179,7 @@ async function main() {
         expect(/^\?zadaci=4&vrsta=hiperbola&nivo=3&seme=\d+$/.test(shown),
                `without a seed the address becomes ${shown}`);
         await useControls(page, shown);
-        await printed(page);
+        await narrowAndPrinted(page);
       }
       await page.close();
     }
