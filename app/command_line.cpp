@@ -3,6 +3,7 @@
 #include "document/latex_writer.h"
 #include "document/text_writer.h"
 #include "exercises/exercise_sheet.h"
+#include "exercises/sheet_words.h"
 
 #include <cstdio>
 #include <random>
@@ -66,11 +67,7 @@ const char kUsage[] =
 
 const char kVersion[] = "konika " KONIKA_VERSION "\n";
 
-// The options of a sheet and the words given with them.
-struct SheetWords {
-    std::optional<std::string> count, kind, level, seed;
-};
-
+// Where the word after a sheet's option goes; nullptr for any other argument.
 std::optional<std::string>* sheetOption(SheetWords& words, const std::string& argument) {
     return argument == "--zadaci"  ? &words.count
            : argument == "--vrsta" ? &words.kind
@@ -79,71 +76,31 @@ std::optional<std::string>* sheetOption(SheetWords& words, const std::string& ar
                                    : nullptr;
 }
 
-std::string quoted(const std::string& word) {
-    return "\"" + word.substr(0, 40) + "\"";
-}
-
-// A whole number of at most digits decimal digits, nothing else.
-std::optional<unsigned long long> wholeNumber(const std::string& word, std::size_t digits) {
-    if (word.empty() || word.size() > digits ||
-        word.find_first_not_of("0123456789") != std::string::npos) {
-        return std::nullopt;
-    }
-    try {
-        return std::stoull(word);
-    } catch (const std::out_of_range&) {
-        return std::nullopt;
-    }
-}
-
 std::uint64_t drawnSeed() {
     std::random_device device;
     return (std::uint64_t{device()} << 32) ^ device();
 }
 
-// The request the words make, or the reason why they make none.
-std::string readSheet(const SheetWords& words, std::optional<SheetRequest>& sheet) {
+// The request the options make, or the reason why they make none; the seed is drawn when none
+// is given.
+std::string readSheetOptions(SheetWords words, std::optional<SheetRequest>& sheet) {
     if (!words.count) {
         return words.kind || words.level || words.seed
                    ? "Opcije --vrsta, --nivo i --seme idu uz --zadaci N."
                    : "";
     }
-    SheetRequest request;
-    const std::optional<unsigned long long> count = wholeNumber(*words.count, 3);
-    if (!count || *count < 1 || *count > 100) {
-        return "Broj zadataka mora biti ceo broj od 1 do 100, a ne " + quoted(*words.count) + ".";
+    if (!words.seed) {
+        words.seed = std::to_string(drawnSeed());
     }
-    request.count = static_cast<int>(*count);
-    const std::optional<ExerciseKind> kind = kindNamed(words.kind.value_or("bilo-koja"));
-    if (!kind) {
-        return "Nepoznata vrsta " + quoted(*words.kind) + "; vrste su: " + kindNames() + ".";
-    }
-    request.kind = *kind;
-    const std::optional<unsigned long long> level = wholeNumber(words.level.value_or("0"), 1);
-    if (!level || *level > 3 || (words.level && *level == 0)) {
-        return "Nivo mora biti 1, 2 ili 3, a ne " + quoted(*words.level) + ".";
-    }
-    request.level = static_cast<int>(*level);
-    if (!kindHasLevel(request.kind, request.level)) {
-        return "Kruznica nema rotaciju: za nju postoji samo nivo 1.";
-    }
-    const std::optional<unsigned long long> seed =
-        words.seed ? wholeNumber(*words.seed, 20) : drawnSeed();
-    if (!seed) {
-        return "Seme mora biti ceo broj od 0 do 18446744073709551615, a ne " + quoted(*words.seed) +
-               ".";
-    }
-    request.seed = *seed;
-    sheet = request;
-    return "";
+    return readSheet(words, sheet);
 }
 
 // The sheet on standard output, as text or as LaTeX.
 int printSheet(const SheetRequest& request, bool latex) {
     const std::vector<Exercise> exercises = exerciseSheet(request);
-    if (exercises.size() < static_cast<std::size_t>(request.count)) {
-        std::fprintf(stderr, "Razlicitih zadataka ove vrste i nivoa ima samo %zu.\n",
-                     exercises.size());
+    const std::string shortfall = sheetShortfall(request, exercises);
+    if (!shortfall.empty()) {
+        std::fputs((shortfall + "\n").c_str(), stderr);
         return 1;
     }
     const Document sheet = sheetDocument(request, exercises);
@@ -182,7 +139,7 @@ CommandLine readCommandLine(int argc, char** argv) {
     }
     commandLine.glutArguments.push_back(nullptr);
     if (commandLine.refusal.empty()) {
-        commandLine.refusal = readSheet(sheetWords, commandLine.sheet);
+        commandLine.refusal = readSheetOptions(sheetWords, commandLine.sheet);
     }
     return commandLine;
 }

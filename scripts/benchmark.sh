@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the figures of BENCHMARKS.md: builds konika and its benchmarks (Release) into
 # build-bench/, runs the benchmarks (the window ones on a virtual display), then times whole
-# konika processes from outside, and last the page (built into build-web/) in headless
-# chromium. About four minutes on two cores.
+# konika processes from outside, and last the page and the sheet page (built into build-web/)
+# in headless chromium. About four minutes on two cores.
 #
 #   scripts/benchmark.sh [EARLIER_REVISION]
 #
@@ -103,3 +103,7 @@ fi
 npm install --prefix "$build/lighthouse" --no-audit --no-fund --loglevel=error -E lighthouse@12.2.3
 node "$root/tests/web/page_lighthouse.js" "$build/lighthouse" "$root/build-web/page" \
     ${earlier_page[@]+"${earlier_page[@]}"} 3
+
+echo "== The sheet page: its files, and a sheet of 30 from its address in headless chromium"
+(cd "$root/build-web/page" && wc -c sheet.html sheet.js sheet.wasm)
+node "$root/tests/web/sheet_time.js" "$root/build-web/page" 21

@@ -124,4 +124,12 @@ async function waitForRed(page, timeout) {
   return found.jsonValue();
 }
 
-module.exports = {withBrowser, waitForRed, redBox};
+// The median and the range of the benchmarks' times, in milliseconds.
+function summary(times) {
+  const sorted = [...times].sort((a, b) => a - b);
+  const median = sorted[Math.floor(sorted.length / 2)];
+  return `median ${Math.round(median)} ms (${Math.round(sorted[0])} to ` +
+         `${Math.round(sorted[sorted.length - 1])})`;
+}
+
+module.exports = {withBrowser, waitForRed, redBox, summary};

@@ -9,17 +9,10 @@
 //   node first_picture.js PAGE_FOLDER [OPENINGS]     (21 unless given)
 'use strict';
 
-const {withBrowser, waitForRed} = require('./browser');
+const {withBrowser, waitForRed, summary} = require('./browser');
 
 const [pageFolder, openings = '21'] = process.argv.slice(2);
 const runs = Number(openings);
-
-function summary(times) {
-  const sorted = [...times].sort((a, b) => a - b);
-  const median = sorted[Math.floor(sorted.length / 2)];
-  return `median ${Math.round(median)} ms (${Math.round(sorted[0])} to ` +
-         `${Math.round(sorted[sorted.length - 1])})`;
-}
 
 async function main() {
   await withBrowser(pageFolder, async ({browser, url}) => {
