@@ -57,7 +57,7 @@ TEST(CommandLine, HelpPrintsTheUsageInsteadOfThePrompts) {
     }
 }
 
-// Without a display the window cannot open, so the status is GLUT's; the text comes first.
+// Without a display the window cannot open, so the status is 1; the text comes first.
 Answer runWithoutStatus(const std::vector<std::string>& arguments) {
     std::vector<std::string> argv{KONIKA_BINARY};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
