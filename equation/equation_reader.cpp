@@ -11,6 +11,8 @@ namespace {
 constexpr std::size_t kLongestEquation = 4096;
 // Parentheses inside one another, at most; the reading descends once for each.
 constexpr int kDeepestNesting = 100;
+// A number of so many digits is read as one machine word.
+constexpr std::size_t kDigitsOfALimb = 19;
 // How much of a refused word is quoted.
 constexpr std::size_t kQuotedLength = 40;
 
@@ -20,8 +22,9 @@ struct Token {
     Kind kind = Kind::End;
     std::size_t start = 0; // byte offsets in the text
     std::size_t end = 0;
-    Rational number = 0; // of a Number
-    int exponent = 0;    // of a Power
+    Integer digits = 0;       // of a Number: its digits without the decimal mark
+    std::size_t decimals = 0; // and how many of them follow the mark
+    int exponent = 0;         // of a Power
 };
 
 // Thrown inside the reading only; readEquation turns it into its refusal.
@@ -47,8 +50,6 @@ const char kRootSign[] = "\xE2\x88\x9A";
 const char* const kFunctions[] = {
     "sqrt", "koren", "root", "sin",  "cos",  "tan", "tg", "ctg",    "cot",    "log",   "ln",
     "lg",   "exp",   "abs",  "sinh", "cosh", "sh",  "ch", "arcsin", "arccos", "arctg", "arctan"};
-
-const char* const kDegreeNames[] = {"", "", "", "treceg", "cetvrtog"};
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -156,13 +157,19 @@ class Lexer {
             decimals = end - wholeEnd - 1;
             digits += text_.substr(wholeEnd + 1, decimals);
         }
+        if (digits.size() > kLongestNumberDigits) {
+            refuse(at_, "broj je duzi od " + std::to_string(kLongestNumberDigits) + " cifara");
+        }
         // Leading zeros would make the digits octal to Boost's reading.
         const std::size_t first = digits.find_first_not_of('0');
-        const Integer numerator(first == std::string::npos ? "0" : digits.substr(first));
-        token.number = Rational(numerator, boost::multiprecision::pow(Integer(10), decimals));
-        if (!isShortEnough(token.number)) {
-            refuse(at_, "broj je predug");
+        if (first == std::string::npos) {
+            token.digits = 0;
+        } else if (digits.size() - first <= kDigitsOfALimb) {
+            token.digits = std::stoull(digits.substr(first));
+        } else {
+            token.digits = Integer(digits.substr(first));
         }
+        token.decimals = decimals;
         at_ = end;
     }
 
@@ -373,7 +380,7 @@ class Parser {
         if (divisor.degree() < 0) {
             lexer_.refuse(offset, "deljenje nulom");
         }
-        check(dividend.multiply(Polynomial::constant(1 / divisor.at(0, 0))), offset);
+        check(dividend.divide(divisor), offset);
     }
 
     Polynomial factor() {
@@ -398,7 +405,9 @@ class Parser {
         switch (token.kind) {
         case Kind::Number:
             advance();
-            return Polynomial::constant(token.number);
+            return Polynomial::constant(
+                token.digits,
+                boost::multiprecision::pow(Integer(10), static_cast<unsigned>(token.decimals)));
         case Kind::X:
         case Kind::Y:
             advance();
@@ -443,10 +452,9 @@ class Parser {
 void refuseHigherTerms(const Polynomial& p) {
     for (int degree = kHighestDegree; degree > 2; --degree) {
         for (int i = degree; i >= 0; --i) {
-            if (!p.at(i, degree - i).is_zero()) {
+            if (!p.isZeroAt(i, degree - i)) {
                 throw Refusal{"Posle sredjivanja ostaje clan " + monomialText(i, degree - i) +
-                              ", " + kDegreeNames[degree] +
-                              " stepena, a jednacina mora biti drugog stepena."};
+                              ", treceg stepena, a jednacina mora biti drugog stepena."};
             }
         }
     }

@@ -1,91 +1,136 @@
 #include "equation/polynomial.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-constexpr int kSide = kHighestDegree + 1;
-
-unsigned bitLength(const Integer& value) {
-    return value.is_zero() ? 0 : static_cast<unsigned>(msb(abs(value))) + 1;
+unsigned limbs(const Integer& value) {
+    return value.backend().size();
 }
 
-// A product is refused before it is computed when its parts could only give a longer number.
-bool productIsShortEnough(const Rational& a, const Rational& b) {
-    using boost::multiprecision::denominator;
-    using boost::multiprecision::numerator;
-    return bitLength(numerator(a)) + bitLength(numerator(b)) <= kLongestNumberBits + 1 &&
-           bitLength(denominator(a)) + bitLength(denominator(b)) <= kLongestNumberBits + 1;
+bool fits(const Integer& value) {
+    return limbs(value) <= kLongestNumberLimbs;
+}
+
+// A product is refused before it is computed when its factors could only give a longer one.
+bool productFits(const Integer& a, const Integer& b) {
+    return limbs(a) + limbs(b) <= kLongestNumberLimbs + 1;
 }
 
 } // namespace
 
-bool isShortEnough(const Rational& value) {
-    return bitLength(boost::multiprecision::numerator(value)) <= kLongestNumberBits &&
-           bitLength(boost::multiprecision::denominator(value)) <= kLongestNumberBits;
-}
-
-Polynomial::Polynomial() : terms_(kSide * kSide) {}
-
-Polynomial Polynomial::constant(const Rational& value) {
+Polynomial Polynomial::constant(const Integer& numerator, const Integer& denominator) {
     Polynomial p;
-    p.term(0, 0) = value;
+    if (!numerator.is_zero()) {
+        p.addTo(0, 0, numerator);
+    }
+    p.denominator_ = denominator;
     return p;
 }
 
 Polynomial Polynomial::monomial(int xPower, int yPower) {
     Polynomial p;
-    p.term(xPower, yPower) = 1;
+    p.addTo(xPower, yPower, 1);
     return p;
 }
 
-const Rational& Polynomial::at(int xPower, int yPower) const {
-    return terms_[xPower * kSide + yPower];
+const Polynomial::Term* Polynomial::find(int xPower, int yPower) const {
+    const int at = where_[slot(xPower, yPower)];
+    return at < 0 ? nullptr : &terms_[at];
 }
 
-Rational& Polynomial::term(int xPower, int yPower) {
-    return terms_[xPower * kSide + yPower];
+Rational Polynomial::at(int xPower, int yPower) const {
+    const Term* t = find(xPower, yPower);
+    return t == nullptr ? Rational(0) : Rational(t->numerator, denominator_);
+}
+
+bool Polynomial::isZeroAt(int xPower, int yPower) const {
+    return find(xPower, yPower) == nullptr;
 }
 
 int Polynomial::degree() const {
     int highest = -1;
-    for (int i = 0; i < kSide; ++i) {
-        for (int j = 0; i + j <= kHighestDegree; ++j) {
-            if (!at(i, j).is_zero() && i + j > highest) {
-                highest = i + j;
-            }
-        }
+    for (const Term& t : terms_) {
+        highest = std::max(highest, t.xPower + t.yPower);
     }
     return highest;
 }
 
 void Polynomial::negate() {
-    for (Rational& value : terms_) {
-        if (!value.is_zero()) {
-            value = -value;
-        }
+    for (Term& t : terms_) {
+        t.numerator = -t.numerator;
     }
 }
 
+bool Polynomial::addTo(int xPower, int yPower, Integer value) {
+    std::int8_t& at = where_[slot(xPower, yPower)];
+    if (at < 0) {
+        at = static_cast<std::int8_t>(terms_.size());
+        const bool fitting = fits(value);
+        terms_.push_back({xPower, yPower, std::move(value)});
+        return fitting;
+    }
+    Term& t = terms_[at];
+    t.numerator += value;
+    if (!t.numerator.is_zero()) {
+        return fits(t.numerator);
+    }
+    // The last term takes the place of the one that cancelled.
+    if (&t != &terms_.back()) {
+        t = std::move(terms_.back());
+        where_[slot(t.xPower, t.yPower)] = at;
+    }
+    terms_.pop_back();
+    at = -1;
+    return true;
+}
+
+// Every numerator times factor, the denominator times divisor.
+Growth Polynomial::scale(const Integer& factor, const Integer& divisor) {
+    if (!productFits(denominator_, divisor)) {
+        return Growth::NumbersTooLong;
+    }
+    for (Term& t : terms_) {
+        if (!productFits(t.numerator, factor)) {
+            return Growth::NumbersTooLong;
+        }
+        t.numerator *= factor;
+    }
+    denominator_ *= divisor;
+    return fits(denominator_) ? Growth::Fits : Growth::NumbersTooLong;
+}
+
 Growth Polynomial::add(const Polynomial& other) {
-    return combine(other, false);
+    return combine(other, 1);
 }
 
 Growth Polynomial::subtract(const Polynomial& other) {
-    return combine(other, true);
+    return combine(other, -1);
 }
 
-Growth Polynomial::combine(const Polynomial& other, bool subtract) {
-    for (std::size_t k = 0; k < terms_.size(); ++k) {
-        if (other.terms_[k].is_zero()) {
-            continue;
+// Over a common denominator: the larger one where it is a multiple of the other (1 and 9, 10
+// and 100), else their product.
+Growth Polynomial::combine(const Polynomial& other, int sign) {
+    if (denominator_ != other.denominator_) {
+        Integer quotient;
+        Integer remainder;
+        divide_qr(other.denominator_, denominator_, quotient, remainder);
+        if (!remainder.is_zero()) {
+            divide_qr(denominator_, other.denominator_, quotient, remainder);
+            Polynomial addend = other;
+            const Integer factor = remainder.is_zero() ? quotient : denominator_;
+            if (addend.scale(factor, factor) != Growth::Fits) {
+                return Growth::NumbersTooLong;
+            }
+            return combine(addend, sign);
         }
-        if (subtract) {
-            terms_[k] -= other.terms_[k];
-        } else {
-            terms_[k] += other.terms_[k];
+        if (scale(quotient, quotient) != Growth::Fits) {
+            return Growth::NumbersTooLong;
         }
-        if (!isShortEnough(terms_[k])) {
+    }
+    for (const Term& t : other.terms_) {
+        if (!addTo(t.xPower, t.yPower, sign > 0 ? t.numerator : Integer(-t.numerator))) {
             return Growth::NumbersTooLong;
         }
     }
@@ -96,45 +141,49 @@ Growth Polynomial::multiply(const Polynomial& other) {
     if (degree() + other.degree() > kHighestDegree) {
         return Growth::DegreeTooHigh;
     }
+    if (!productFits(denominator_, other.denominator_)) {
+        return Growth::NumbersTooLong;
+    }
     Polynomial product;
-    for (int i = 0; i < kSide; ++i) {
-        for (int j = 0; i + j <= kHighestDegree; ++j) {
-            if (at(i, j).is_zero()) {
-                continue;
-            }
-            for (int k = 0; i + j + k <= kHighestDegree; ++k) {
-                for (int l = 0; i + j + k + l <= kHighestDegree; ++l) {
-                    if (other.at(k, l).is_zero()) {
-                        continue;
-                    }
-                    if (!productIsShortEnough(at(i, j), other.at(k, l))) {
-                        return Growth::NumbersTooLong;
-                    }
-                    Rational& sum = product.term(i + k, j + l);
-                    sum += at(i, j) * other.at(k, l);
-                    if (!isShortEnough(sum)) {
-                        return Growth::NumbersTooLong;
-                    }
-                }
+    product.terms_.reserve(terms_.size() * other.terms_.size());
+    for (const Term& a : terms_) {
+        for (const Term& b : other.terms_) {
+            if (!productFits(a.numerator, b.numerator) ||
+                !product.addTo(a.xPower + b.xPower, a.yPower + b.yPower,
+                               a.numerator * b.numerator)) {
+                return Growth::NumbersTooLong;
             }
         }
     }
-    terms_.swap(product.terms_);
+    product.denominator_ = denominator_ * other.denominator_;
+    *this = std::move(product);
     return Growth::Fits;
+}
+
+Growth Polynomial::divide(const Polynomial& constant) {
+    const Integer& value = constant.terms_.front().numerator;
+    if (value.sign() < 0) {
+        negate();
+    }
+    return scale(constant.denominator_, abs(value));
 }
 
 Growth Polynomial::power(int exponent) {
     if (exponent > 0 && degree() * exponent > kHighestDegree) {
         return Growth::DegreeTooHigh;
     }
-    Polynomial result = constant(1);
-    for (int k = 0; k < exponent; ++k) {
+    if (exponent == 0) {
+        *this = monomial(0, 0);
+        return Growth::Fits;
+    }
+    Polynomial result = *this;
+    for (int k = 1; k < exponent; ++k) {
         const Growth growth = result.multiply(*this);
         if (growth != Growth::Fits) {
             return growth;
         }
     }
-    terms_.swap(result.terms_);
+    *this = std::move(result);
     return Growth::Fits;
 }
 

@@ -2,29 +2,40 @@
 
 #include "exact/rational.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
-#include <vector>
 
-// The highest degree a polynomial may reach on the way: "x^3 - x^3 + x^2" is read, and so is
-// the square of a square, but no product of higher degree is ever expanded.
-constexpr int kHighestDegree = 4;
+#include <boost/container/small_vector.hpp>
 
-// No number on the way may have a numerator or denominator longer than this (in bits, as long
-// as 4096 decimal digits): however the input multiplies its numbers, each step stays quick.
-constexpr unsigned kLongestNumberBits = 13607;
+// The highest degree a polynomial may reach on the way: "x^3 - x^3 + x^2" is read, but no
+// product of a higher degree is ever expanded.
+constexpr int kHighestDegree = 3;
+
+// No integer on the way may be longer than this, in 64-bit limbs (1024 bits), so that every
+// step stays quick; a number typed with up to kLongestNumberDigits digits fits.
+constexpr unsigned kLongestNumberLimbs = 16;
+constexpr std::size_t kLongestNumberDigits = 300;
 
 // Whether an operation could be carried out, and why not.
 enum class Growth { Fits, DegreeTooHigh, NumbersTooLong };
 
-// A polynomial in x and y of degree at most kHighestDegree with exact coefficients.
+// A polynomial in x and y of degree at most kHighestDegree with exact coefficients: integers
+// over one common denominator, which is never reduced on the way (a gcd of long numbers is
+// slow, and the reading needs none until the end). Only the terms that are not 0 are kept:
+// most polynomials of an equation have one to three.
 class Polynomial {
   public:
-    Polynomial();
-    static Polynomial constant(const Rational& value);
+    // numerator / denominator, the denominator positive, neither longer than
+    // kLongestNumberLimbs.
+    static Polynomial constant(const Integer& numerator, const Integer& denominator);
     // x^xPower * y^yPower.
     static Polynomial monomial(int xPower, int yPower);
+    Polynomial() { where_.fill(-1); }
 
-    const Rational& at(int xPower, int yPower) const;
+    Rational at(int xPower, int yPower) const;
+    bool isZeroAt(int xPower, int yPower) const;
     // The highest xPower + yPower with a coefficient that is not 0; -1 for the zero polynomial.
     int degree() const;
 
@@ -34,17 +45,30 @@ class Polynomial {
     Growth add(const Polynomial& other);
     Growth subtract(const Polynomial& other);
     Growth multiply(const Polynomial& other);
+    // By a polynomial of degree 0.
+    Growth divide(const Polynomial& constant);
     Growth power(int exponent);
 
   private:
-    Rational& term(int xPower, int yPower);
-    Growth combine(const Polynomial& other, bool subtract);
+    struct Term {
+        int xPower;
+        int yPower;
+        Integer numerator; // not 0
+    };
 
-    std::vector<Rational> terms_;
+    static int slot(int xPower, int yPower) { return xPower * (kHighestDegree + 1) + yPower; }
+    const Term* find(int xPower, int yPower) const;
+    // Adds value to the numerator of x^xPower * y^yPower; false when the sum is too long.
+    bool addTo(int xPower, int yPower, Integer value);
+    Growth combine(const Polynomial& other, int sign);
+    Growth scale(const Integer& factor, const Integer& divisor);
+
+    // Room for the six terms of a second-order equation without an allocation.
+    boost::container::small_vector<Term, 6> terms_;
+    // Where each term x^i*y^j stands in terms_, at slot(i, j); -1 where it is 0.
+    std::array<std::int8_t, (kHighestDegree + 1) * (kHighestDegree + 1)> where_;
+    Integer denominator_ = 1;
 };
-
-// Whether the numerator and denominator are both within kLongestNumberBits.
-bool isShortEnough(const Rational& value);
 
 // The term x^xPower * y^yPower as people write it: "x^2", "xy", "y"; "" for the constant.
 std::string monomialText(int xPower, int yPower);
