@@ -107,18 +107,8 @@ class CoefficientReader {
         std::printf("%s", prompt);
         for (;;) {
             if (equation != nullptr) {
-                const std::optional<std::string> line = lines_.nextLine();
-                if (line && looksLikeEquation(*line)) {
-                    lines_.takeLine();
-                    printFlushed(kWholeEquation);
-                    if (readWholeEquation(*line, equation)) {
-                        return Reading::Equation;
-                    }
-                    if (++unreadableInARow_ == kMostUnreadableInARow) {
-                        return Reading::TooManyUnreadable;
-                    }
-                    std::printf("%s", prompt);
-                    continue;
+                if (const std::optional<Reading> reading = readEquationLines(prompt, equation)) {
+                    return *reading;
                 }
             }
             const std::optional<Word> word = words_.next();
@@ -145,6 +135,24 @@ class CoefficientReader {
     }
 
   private:
+    // The lines that are equations, each read whole; a refused one counts as an unreadable
+    // word and the prompt comes again. Nothing once a line is not an equation.
+    std::optional<Reading> readEquationLines(const char* prompt, TypedNumber* six) {
+        for (std::optional<std::string> line = lines_.nextLine(); line && looksLikeEquation(*line);
+             line = lines_.nextLine()) {
+            lines_.takeLine();
+            printFlushed(kWholeEquation);
+            if (readWholeEquation(*line, six)) {
+                return Reading::Equation;
+            }
+            if (++unreadableInARow_ == kMostUnreadableInARow) {
+                return Reading::TooManyUnreadable;
+            }
+            std::printf("%s", prompt);
+        }
+        return std::nullopt;
+    }
+
     LineAhead lines_;
     WordReader words_;
     int unreadableInARow_ = 0;

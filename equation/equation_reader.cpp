@@ -32,17 +32,28 @@ struct Refusal {
     std::string line;
 };
 
-// What people paste from documents and web pages, and what it stands for.
-struct Pasted {
+// The signs, and what people paste from documents and web pages for them.
+struct Symbol {
     const char* bytes;
     Kind kind;
     int exponent;
 };
-const Pasted kPasted[] = {
-    {"\xC2\xB2", Kind::Power, 2},     {"\xC2\xB3", Kind::Power, 3},
-    {"\xE2\x88\x92", Kind::Minus, 0}, {"\xE2\x80\x93", Kind::Minus, 0},
-    {"\xC2\xB7", Kind::Times, 0},     {"\xE2\x8B\x85", Kind::Times, 0},
-    {"\xC3\x97", Kind::Times, 0},     {"\xC3\xB7", Kind::Divide, 0},
+const Symbol kSymbols[] = {
+    {"+", Kind::Plus, 0},
+    {"-", Kind::Minus, 0},
+    {"*", Kind::Times, 0},
+    {"/", Kind::Divide, 0},
+    {"(", Kind::Open, 0},
+    {")", Kind::Close, 0},
+    {"=", Kind::Equals, 0},
+    {"\xC2\xB2", Kind::Power, 2},     // superscript two
+    {"\xC2\xB3", Kind::Power, 3},     // superscript three
+    {"\xE2\x88\x92", Kind::Minus, 0}, // minus sign
+    {"\xE2\x80\x93", Kind::Minus, 0}, // en dash
+    {"\xC2\xB7", Kind::Times, 0},     // middle dot
+    {"\xE2\x8B\x85", Kind::Times, 0}, // dot operator
+    {"\xC3\x97", Kind::Times, 0},     // multiplication sign
+    {"\xC3\xB7", Kind::Divide, 0},    // division sign
 };
 const char kNoBreakSpace[] = "\xC2\xA0";
 const char kRootSign[] = "\xE2\x88\x9A";
@@ -98,8 +109,8 @@ class Lexer {
         } else if (c == '^') {
             ++at_;
             readExponent(token);
-        } else if (!readSymbol(token)) {
-            readPasted(token);
+        } else {
+            readSymbol(token);
         }
         token.end = at_;
         return token;
@@ -220,42 +231,12 @@ class Lexer {
         at_ = end;
     }
 
-    bool readSymbol(Token& token) {
-        switch (text_[at_]) {
-        case '+':
-            token.kind = Kind::Plus;
-            break;
-        case '-':
-            token.kind = Kind::Minus;
-            break;
-        case '*':
-            token.kind = Kind::Times;
-            break;
-        case '/':
-            token.kind = Kind::Divide;
-            break;
-        case '(':
-            token.kind = Kind::Open;
-            break;
-        case ')':
-            token.kind = Kind::Close;
-            break;
-        case '=':
-            token.kind = Kind::Equals;
-            break;
-        default:
-            return false;
-        }
-        ++at_;
-        return true;
-    }
-
-    void readPasted(Token& token) {
-        for (const Pasted& pasted : kPasted) {
-            if (startsWith(pasted.bytes)) {
-                token.kind = pasted.kind;
-                token.exponent = pasted.exponent;
-                at_ += std::string_view(pasted.bytes).size();
+    void readSymbol(Token& token) {
+        for (const Symbol& symbol : kSymbols) {
+            if (startsWith(symbol.bytes)) {
+                token.kind = symbol.kind;
+                token.exponent = symbol.exponent;
+                at_ += std::string_view(symbol.bytes).size();
                 return;
             }
         }
