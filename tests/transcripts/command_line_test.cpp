@@ -82,6 +82,17 @@ TEST(CommandLine, ExactSolutionFollowsTheTranscriptOrStandsAloneAsLatex) {
     EXPECT_NE(latex.errors.find("Unesite koeficijent uz X^2"), std::string::npos);
 }
 
+// -j without its equation: one line on standard error, no prompt, status 1.
+TEST(CommandLine, EquationOptionWithoutItsEquationIsRefused) {
+    ChildProcess run({KONIKA_BINARY, "-t", "-j"}, {{"DISPLAY"}, kEllipse});
+    const std::optional<int> status = run.waitForExit(std::chrono::seconds(10));
+    ASSERT_TRUE(status && WIFEXITED(*status));
+    EXPECT_EQ(WEXITSTATUS(*status), 1);
+    EXPECT_EQ(run.output(), "");
+    EXPECT_EQ(run.errors(),
+              "Posle -j (--jednacina) treba da stoji jednacina, na primer: konika -j \"xy = 1\"\n");
+}
+
 // A failed write is not reported as success.
 TEST(CommandLine, VersionThatCannotBeWrittenEndsWithAnError) {
     ChildProcess run({"/bin/sh", "-c", "exec \"$0\" --version >/dev/full", KONIKA_BINARY}, {});
