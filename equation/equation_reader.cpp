@@ -303,8 +303,14 @@ class Parser {
             lexer_.refuse(ahead_.start, "zagrada \")\" nije otvorena");
         }
         if (ahead_.kind != Kind::End) {
-            unexpected();
+            powerAfterPower();
         }
+    }
+
+    // After a whole side or bracket only a second power can stand ("x^2^2"): everything else
+    // goes on the side, joins a product or ends it.
+    [[noreturn]] void powerAfterPower() const {
+        lexer_.refuse(ahead_.start, "stepen ne moze da stoji odmah posle stepena");
     }
 
     [[noreturn]] void unexpected() const {
@@ -417,7 +423,7 @@ class Parser {
             if (ahead_.kind == Kind::End || ahead_.kind == Kind::Equals) {
                 lexer_.refuse(open, "zagrada \"(\" nije zatvorena");
             }
-            unexpected();
+            powerAfterPower();
         }
         advance();
         --depth_;

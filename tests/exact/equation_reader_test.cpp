@@ -40,6 +40,8 @@ TEST(EquationReader, ReadsTheFormsStudentsWrite) {
         // A negative divisor; sixths and tenths over the common denominator 60.
         {"x^2/(-4) + y^2/(1 - 3) = 1", q(-1, 4), 0, q(-1, 2), 0, 0, -1},
         {"x^2/6 + y^2/10 = 1/15", q(1, 6), 0, q(1, 10), 0, 0, q(-1, 15)},
+        {"x^2 = 12345678901234567890123y", 1, 0, 0, 0,
+         -Rational(Integer("12345678901234567890123")), 0},
         {"0.1x^2 + 0.2y^2 = 0.3", q(1, 10), 0, q(1, 5), 0, 0, q(-3, 10)},
         {"2(x - 1) + x*x = - -y*y", 1, 0, -1, 2, 0, -2},
         {"  x ^ 2\t+ y\xC2\xA0^2 = 0.25 ", 1, 0, 1, 0, 0, q(-1, 4)},
@@ -99,6 +101,12 @@ TEST(EquationReader, RefusesWithWhatAndWhere) {
                         "proizvod 2x ili 2*x)."},
         {"x^2 + * y = 1", "Na mestu 7: ovde se ocekuje broj, x, y ili zagrada."},
         {"x^2 + y^2 +", "Na mestu 12: jednacina je nedovrsena."},
+        {"x^2 + ) = 1", "Na mestu 7: zagrada \")\" nije otvorena."},
+        {"(x + ) = 1", "Na mestu 6: ovde se ocekuje broj, x, y ili zagrada."},
+        {"x^2^2 = y", "Na mestu 4: stepen ne moze da stoji odmah posle stepena."},
+        {"(x^2\xC2\xB2) = y", "Na mestu 5: stepen ne moze da stoji odmah posle stepena."},
+        {"SQRT(x^2) = y",
+         "Na mestu 1: \"SQRT\" je funkcija, a jednacina sme da ima samo polinom po x i y."},
         // 10^243 (808 bits) is kept; its cube is not computed.
         {"(((((10^3)^3)^3)^3)^3)^3 x^2 = 1", "Na mestu 23: brojevi postaju predugi."},
         {"x^2 = " + std::string(301, '7'), "Na mestu 7: broj je duzi od 300 cifara."},
