@@ -110,6 +110,12 @@ TEST(EquationReader, RefusesWithWhatAndWhere) {
         // 10^243 (808 bits) is kept; its cube is not computed.
         {"(((((10^3)^3)^3)^3)^3)^3 x^2 = 1", "Na mestu 23: brojevi postaju predugi."},
         {"x^2 = " + std::string(301, '7'), "Na mestu 7: broj je duzi od 300 cifara."},
+        // Over 10^243, and over it twice: the denominators alone would pass 1024 bits.
+        {"x/(((((10^3)^3)^3)^3)^3)/(((((10^3)^3)^3)^3)^3) = y^2",
+         "Na mestu 25: brojevi postaju predugi."},
+        {"x^2/(((((10^3)^3)^3)^3)^3) + y^2/((((((10^3)^3)^3)^3)^3) + 1) = 1",
+         "Na mestu 28: brojevi postaju predugi."},
+        {"(x^2)^2 = y", "Na mestu 6: stepen bi presao 3, a jednacina mora biti drugog stepena."},
         {std::string(101, '(') + "x" + std::string(101, ')'),
          "Na mestu 101: vise od 100 zagrada jedna u drugoj."},
         {"x^2 = " + std::string(4091, '1'), "Jednacina je duza od 4096 znakova."},

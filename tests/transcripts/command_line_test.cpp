@@ -93,6 +93,13 @@ TEST(CommandLine, EquationOptionWithoutItsEquationIsRefused) {
               "Posle -j (--jednacina) treba da stoji jednacina, na primer: konika -j \"xy = 1\"\n");
 }
 
+// A display named by -display is GLUT's to open: konika does not say that there is none.
+TEST(CommandLine, DisplayOptionIsLeftToGlut) {
+    const Answer answer = runWithoutStatus({"-display", ":4321", "-j", "x^2 + 4y^2 = 4"});
+    EXPECT_NE(answer.output.find("Ljubicasta je x-osa,a svetloplavo y.\n"), std::string::npos);
+    EXPECT_EQ(answer.errors.find("Nema ekrana"), std::string::npos) << answer.errors;
+}
+
 // A failed write is not reported as success.
 TEST(CommandLine, VersionThatCannotBeWrittenEndsWithAnError) {
     ChildProcess run({"/bin/sh", "-c", "exec \"$0\" --version >/dev/full", KONIKA_BINARY}, {});
