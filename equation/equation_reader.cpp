@@ -11,6 +11,8 @@ namespace {
 constexpr std::size_t kLongestEquation = 4096;
 // Parentheses inside one another, at most; the reading descends once for each.
 constexpr int kDeepestNesting = 100;
+// Digits of the longest number that may be below 2^1024.
+constexpr std::size_t kMostDigits = 309;
 // A number of so many digits is read as one machine word.
 constexpr std::size_t kDigitsOfALimb = 19;
 // How much of a refused word is quoted.
@@ -22,9 +24,9 @@ struct Token {
     Kind kind = Kind::End;
     std::size_t start = 0; // byte offsets in the text
     std::size_t end = 0;
-    Integer digits = 0;       // of a Number: its digits without the decimal mark
-    std::size_t decimals = 0; // and how many of them follow the mark
-    int exponent = 0;         // of a Power
+    Integer numerator = 0;   // of a Number: its digits without the decimal mark
+    Integer denominator = 1; // and the power of ten of the digits after it
+    int exponent = 0;        // of a Power
 };
 
 // Thrown inside the reading only; readEquation turns it into its refusal.
@@ -168,19 +170,24 @@ class Lexer {
             decimals = end - wholeEnd - 1;
             digits += text_.substr(wholeEnd + 1, decimals);
         }
-        if (digits.size() > kLongestNumberDigits) {
-            refuse(at_, "broj je duzi od " + std::to_string(kLongestNumberDigits) + " cifara");
+        // No number of more digits is below 2^1024; a shorter one may be too long still.
+        if (digits.size() > kMostDigits) {
+            refuse(at_, "broj je predug");
         }
         // Leading zeros would make the digits octal to Boost's reading.
         const std::size_t first = digits.find_first_not_of('0');
         if (first == std::string::npos) {
-            token.digits = 0;
+            token.numerator = 0;
         } else if (digits.size() - first <= kDigitsOfALimb) {
-            token.digits = std::stoull(digits.substr(first));
+            token.numerator = std::stoull(digits.substr(first));
         } else {
-            token.digits = Integer(digits.substr(first));
+            token.numerator = Integer(digits.substr(first));
         }
-        token.decimals = decimals;
+        token.denominator =
+            boost::multiprecision::pow(Integer(10), static_cast<unsigned>(decimals));
+        if (!isShortEnough(token.numerator) || !isShortEnough(token.denominator)) {
+            refuse(at_, "broj je predug");
+        }
         at_ = end;
     }
 
@@ -392,9 +399,7 @@ class Parser {
         switch (token.kind) {
         case Kind::Number:
             advance();
-            return Polynomial::constant(
-                token.digits,
-                boost::multiprecision::pow(Integer(10), static_cast<unsigned>(token.decimals)));
+            return Polynomial::constant(token.numerator, token.denominator);
         case Kind::X:
         case Kind::Y:
             advance();

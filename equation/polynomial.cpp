@@ -9,29 +9,56 @@ unsigned limbs(const Integer& value) {
     return value.backend().size();
 }
 
-bool fits(const Integer& value) {
-    return limbs(value) <= kLongestNumberLimbs;
-}
-
 // A product is refused before it is computed when its factors could only give a longer one.
 bool productFits(const Integer& a, const Integer& b) {
     return limbs(a) + limbs(b) <= kLongestNumberLimbs + 1;
 }
 
+// a/b + c/d into a/b: over the larger denominator where one divides the other (1 and 9, 10
+// and 100), else over their product.
+bool addFraction(Integer& a, Integer& b, const Integer& c, const Integer& d) {
+    if (b == d) {
+        a += c;
+        return isShortEnough(a);
+    }
+    Integer quotient;
+    Integer remainder;
+    divide_qr(d, b, quotient, remainder);
+    if (remainder.is_zero() && productFits(a, quotient)) {
+        a = a * quotient + c;
+        b = d;
+        return isShortEnough(a);
+    }
+    divide_qr(b, d, quotient, remainder);
+    if (remainder.is_zero() && productFits(c, quotient)) {
+        a += c * quotient;
+        return isShortEnough(a);
+    }
+    if (!productFits(a, d) || !productFits(c, b) || !productFits(b, d)) {
+        return false;
+    }
+    a = a * d + c * b;
+    b *= d;
+    return isShortEnough(a) && isShortEnough(b);
+}
+
 } // namespace
+
+bool isShortEnough(const Integer& value) {
+    return limbs(value) <= kLongestNumberLimbs;
+}
 
 Polynomial Polynomial::constant(const Integer& numerator, const Integer& denominator) {
     Polynomial p;
     if (!numerator.is_zero()) {
-        p.addTo(0, 0, numerator);
+        p.addTo(0, 0, numerator, denominator);
     }
-    p.denominator_ = denominator;
     return p;
 }
 
 Polynomial Polynomial::monomial(int xPower, int yPower) {
     Polynomial p;
-    p.addTo(xPower, yPower, 1);
+    p.addTo(xPower, yPower, 1, 1);
     return p;
 }
 
@@ -42,7 +69,7 @@ const Polynomial::Term* Polynomial::find(int xPower, int yPower) const {
 
 Rational Polynomial::at(int xPower, int yPower) const {
     const Term* t = find(xPower, yPower);
-    return t == nullptr ? Rational(0) : Rational(t->numerator, denominator_);
+    return t == nullptr ? Rational(0) : Rational(t->numerator, t->denominator);
 }
 
 bool Polynomial::isZeroAt(int xPower, int yPower) const {
@@ -63,42 +90,33 @@ void Polynomial::negate() {
     }
 }
 
-bool Polynomial::addTo(int xPower, int yPower, Integer value) {
-    std::int8_t& at = where_[slot(xPower, yPower)];
+bool Polynomial::addTo(int xPower, int yPower, const Integer& numerator,
+                       const Integer& denominator) {
+    const int at = where_[slot(xPower, yPower)];
     if (at < 0) {
-        at = static_cast<std::int8_t>(terms_.size());
-        const bool fitting = fits(value);
-        terms_.push_back({xPower, yPower, std::move(value)});
-        return fitting;
+        where_[slot(xPower, yPower)] = static_cast<std::int8_t>(terms_.size());
+        terms_.push_back({xPower, yPower, numerator, denominator});
+        return isShortEnough(numerator) && isShortEnough(denominator);
     }
     Term& t = terms_[at];
-    t.numerator += value;
-    if (!t.numerator.is_zero()) {
-        return fits(t.numerator);
+    if (!addFraction(t.numerator, t.denominator, numerator, denominator)) {
+        return false;
     }
-    // The last term takes the place of the one that cancelled.
-    if (&t != &terms_.back()) {
-        t = std::move(terms_.back());
-        where_[slot(t.xPower, t.yPower)] = at;
+    if (t.numerator.is_zero()) {
+        remove(xPower, yPower);
     }
-    terms_.pop_back();
-    at = -1;
     return true;
 }
 
-// Every numerator times factor, the denominator times divisor.
-Growth Polynomial::scale(const Integer& factor, const Integer& divisor) {
-    if (!productFits(denominator_, divisor)) {
-        return Growth::NumbersTooLong;
+// The last term takes the place of the one removed.
+void Polynomial::remove(int xPower, int yPower) {
+    std::int8_t& at = where_[slot(xPower, yPower)];
+    if (&terms_[at] != &terms_.back()) {
+        terms_[at] = std::move(terms_.back());
+        where_[slot(terms_[at].xPower, terms_[at].yPower)] = at;
     }
-    for (Term& t : terms_) {
-        if (!productFits(t.numerator, factor)) {
-            return Growth::NumbersTooLong;
-        }
-        t.numerator *= factor;
-    }
-    denominator_ *= divisor;
-    return fits(denominator_) ? Growth::Fits : Growth::NumbersTooLong;
+    terms_.pop_back();
+    at = -1;
 }
 
 Growth Polynomial::add(const Polynomial& other) {
@@ -109,28 +127,10 @@ Growth Polynomial::subtract(const Polynomial& other) {
     return combine(other, -1);
 }
 
-// Over a common denominator: the larger one where it is a multiple of the other (1 and 9, 10
-// and 100), else their product.
 Growth Polynomial::combine(const Polynomial& other, int sign) {
-    if (denominator_ != other.denominator_) {
-        Integer quotient;
-        Integer remainder;
-        divide_qr(other.denominator_, denominator_, quotient, remainder);
-        if (!remainder.is_zero()) {
-            divide_qr(denominator_, other.denominator_, quotient, remainder);
-            Polynomial addend = other;
-            const Integer factor = remainder.is_zero() ? quotient : denominator_;
-            if (addend.scale(factor, factor) != Growth::Fits) {
-                return Growth::NumbersTooLong;
-            }
-            return combine(addend, sign);
-        }
-        if (scale(quotient, quotient) != Growth::Fits) {
-            return Growth::NumbersTooLong;
-        }
-    }
     for (const Term& t : other.terms_) {
-        if (!addTo(t.xPower, t.yPower, sign > 0 ? t.numerator : Integer(-t.numerator))) {
+        if (!addTo(t.xPower, t.yPower, sign > 0 ? t.numerator : Integer(-t.numerator),
+                   t.denominator)) {
             return Growth::NumbersTooLong;
         }
     }
@@ -141,31 +141,48 @@ Growth Polynomial::multiply(const Polynomial& other) {
     if (degree() + other.degree() > kHighestDegree) {
         return Growth::DegreeTooHigh;
     }
-    if (!productFits(denominator_, other.denominator_)) {
-        return Growth::NumbersTooLong;
-    }
     Polynomial product;
     product.terms_.reserve(terms_.size() * other.terms_.size());
+    Integer denominators;
     for (const Term& a : terms_) {
         for (const Term& b : other.terms_) {
             if (!productFits(a.numerator, b.numerator) ||
-                !product.addTo(a.xPower + b.xPower, a.yPower + b.yPower,
-                               a.numerator * b.numerator)) {
+                !productFits(a.denominator, b.denominator)) {
+                return Growth::NumbersTooLong;
+            }
+            // Most denominators are 1.
+            const Integer& denominator = b.denominator == 1 ? a.denominator
+                                         : a.denominator == 1
+                                             ? b.denominator
+                                             : (denominators = a.denominator * b.denominator);
+            if (!product.addTo(a.xPower + b.xPower, a.yPower + b.yPower, a.numerator * b.numerator,
+                               denominator)) {
                 return Growth::NumbersTooLong;
             }
         }
     }
-    product.denominator_ = denominator_ * other.denominator_;
     *this = std::move(product);
     return Growth::Fits;
 }
 
 Growth Polynomial::divide(const Polynomial& constant) {
-    const Integer& value = constant.terms_.front().numerator;
-    if (value.sign() < 0) {
+    const Term& divisor = constant.terms_.front();
+    const Integer magnitude = abs(divisor.numerator);
+    for (Term& t : terms_) {
+        if (!productFits(t.numerator, divisor.denominator) ||
+            !productFits(t.denominator, magnitude)) {
+            return Growth::NumbersTooLong;
+        }
+        t.numerator *= divisor.denominator;
+        t.denominator *= magnitude;
+        if (!isShortEnough(t.numerator) || !isShortEnough(t.denominator)) {
+            return Growth::NumbersTooLong;
+        }
+    }
+    if (divisor.numerator.sign() < 0) {
         negate();
     }
-    return scale(constant.denominator_, abs(value));
+    return Growth::Fits;
 }
 
 Growth Polynomial::power(int exponent) {

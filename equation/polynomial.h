@@ -13,18 +13,22 @@
 // product of a higher degree is ever expanded.
 constexpr int kHighestDegree = 3;
 
-// No integer on the way may be longer than this, in 64-bit limbs (1024 bits), so that every
-// step stays quick; a number typed with up to kLongestNumberDigits digits fits.
+// No integer on the way may be longer than this, in 64-bit limbs (1024 bits, about 308 decimal
+// digits), so that every step stays quick.
 constexpr unsigned kLongestNumberLimbs = 16;
-constexpr std::size_t kLongestNumberDigits = 300;
+
+// Whether the integer is within kLongestNumberLimbs.
+bool isShortEnough(const Integer& value);
 
 // Whether an operation could be carried out, and why not.
 enum class Growth { Fits, DegreeTooHigh, NumbersTooLong };
 
-// A polynomial in x and y of degree at most kHighestDegree with exact coefficients: integers
-// over one common denominator, which is never reduced on the way (a gcd of long numbers is
-// slow, and the reading needs none until the end). Only the terms that are not 0 are kept:
-// most polynomials of an equation have one to three.
+// A polynomial in x and y of degree at most kHighestDegree with exact coefficients, each a
+// numerator over a denominator of its own, which are never reduced on the way (a gcd of long
+// numbers is slow, and the reading needs none until the end). Terms are brought to a common
+// denominator only where they are added to each other, so that an equation written with its
+// coefficients as fractions, each of them as long as allowed, reads again. Only the terms that
+// are not 0 are kept: most polynomials of an equation have one to three.
 class Polynomial {
   public:
     // numerator / denominator, the denominator positive, neither longer than
@@ -54,20 +58,21 @@ class Polynomial {
         int xPower;
         int yPower;
         Integer numerator; // not 0
+        Integer denominator;
     };
 
     static int slot(int xPower, int yPower) { return xPower * (kHighestDegree + 1) + yPower; }
     const Term* find(int xPower, int yPower) const;
-    // Adds value to the numerator of x^xPower * y^yPower; false when the sum is too long.
-    bool addTo(int xPower, int yPower, Integer value);
+    // Adds numerator / denominator to the term x^xPower * y^yPower; false when the sum is too
+    // long.
+    bool addTo(int xPower, int yPower, const Integer& numerator, const Integer& denominator);
+    void remove(int xPower, int yPower);
     Growth combine(const Polynomial& other, int sign);
-    Growth scale(const Integer& factor, const Integer& divisor);
 
     // Room for the six terms of a second-order equation without an allocation.
     boost::container::small_vector<Term, 6> terms_;
     // Where each term x^i*y^j stands in terms_, at slot(i, j); -1 where it is 0.
     std::array<std::int8_t, (kHighestDegree + 1) * (kHighestDegree + 1)> where_;
-    Integer denominator_ = 1;
 };
 
 // The term x^xPower * y^yPower as people write it: "x^2", "xy", "y"; "" for the constant.

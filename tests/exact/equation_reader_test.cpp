@@ -109,11 +109,13 @@ TEST(EquationReader, RefusesWithWhatAndWhere) {
          "Na mestu 1: \"SQRT\" je funkcija, a jednacina sme da ima samo polinom po x i y."},
         // 10^243 (808 bits) is kept; its cube is not computed.
         {"(((((10^3)^3)^3)^3)^3)^3 x^2 = 1", "Na mestu 23: brojevi postaju predugi."},
-        {"x^2 = " + std::string(301, '7'), "Na mestu 7: broj je duzi od 300 cifara."},
-        // Over 10^243, and over it twice: the denominators alone would pass 1024 bits.
+        {"x^2 = " + std::string(310, '7'), "Na mestu 7: broj je predug."},
+        {"x^2 = 0." + std::string(309, '7'), "Na mestu 7: broj je predug."},
+        // Over 10^243 twice, and over 10^243 and 10^243 + 1 added up: the denominators alone
+        // would pass 1024 bits.
         {"x/(((((10^3)^3)^3)^3)^3)/(((((10^3)^3)^3)^3)^3) = y^2",
          "Na mestu 25: brojevi postaju predugi."},
-        {"x^2/(((((10^3)^3)^3)^3)^3) + y^2/((((((10^3)^3)^3)^3)^3) + 1) = 1",
+        {"x^2/(((((10^3)^3)^3)^3)^3) + x^2/((((((10^3)^3)^3)^3)^3) + 1) = y",
          "Na mestu 28: brojevi postaju predugi."},
         {"(x^2)^2 = y", "Na mestu 6: stepen bi presao 3, a jednacina mora biti drugog stepena."},
         {std::string(101, '(') + "x" + std::string(101, ')'),
