@@ -6,6 +6,7 @@
 #include "exercises/sheet_words.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -13,7 +14,7 @@ namespace {
 
 const char kUsage[] =
     "Upotreba: konika [-h | --help | --version] [-t | --tacno] [--latex]\n"
-    "                 [opcije GLUT-a]\n"
+    "                 [-j JEDNACINA | --jednacina JEDNACINA] [opcije GLUT-a]\n"
     "       konika --zadaci N [--vrsta VRSTA] [--nivo 1|2|3] [--seme S] [--latex]\n"
     "\n"
     "konika svodi krivu drugog reda na kanonski oblik i crta je. Pita za sest\n"
@@ -22,12 +23,17 @@ const char kUsage[] =
     "(translacija, rotacija, zamena osa) i zatim u prozoru crta kanonsku krivu\n"
     "i koordinatne sisteme svodjenja.\n"
     "\n"
+    "Umesto prvog broja moze se uneti cela jednacina, kako se pise u zbirci,\n"
+    "na primer x^2/9 + y^2/4 = 1, (x - 2)^2 + (y + 1)^2 = 4 ili xy = 1.\n"
+    "\n"
     "Opcije:\n"
     "  -h, --help    ispisuje ovo uputstvo\n"
     "  --version     ispisuje verziju\n"
     "  -t, --tacno   posle koraka ispisuje i tacno resenje: razlomci, koreni,\n"
     "                invarijante, centar, ugao, kanonski oblik i elementi krive\n"
     "  --latex       isto tacno resenje, zapisano u LaTeX-u (za list sa zadacima)\n"
+    "  -j, --jednacina JEDNACINA\n"
+    "                cita jednacinu umesto sest brojeva: konika -j \"xy = 1\"\n"
     "Ostali argumenti idu GLUT-u (na primer -display ili -geometry).\n"
     "\n"
     "Zadaci za vezbu (bez pitanja i bez prozora):\n"
@@ -133,6 +139,13 @@ CommandLine readCommandLine(int argc, char** argv) {
             commandLine.exactSolution = true;
         } else if (argument == "--latex") {
             commandLine.latexSolution = true;
+        } else if (argument == "--jednacina" || argument == "-j") {
+            commandLine.equationMissing = i + 1 == argc;
+            if (i + 1 < argc) {
+                commandLine.equation = argv[++i];
+            }
+        } else if (argument.rfind("--jednacina=", 0) == 0) {
+            commandLine.equation = argument.substr(argument.find('=') + 1);
         } else if (!help && !version) {
             commandLine.glutArguments.push_back(argv[i]);
         }
@@ -142,6 +155,20 @@ CommandLine readCommandLine(int argc, char** argv) {
         commandLine.refusal = readSheetOptions(sheetWords, commandLine.sheet);
     }
     return commandLine;
+}
+
+bool displayGiven(const CommandLine& commandLine) {
+    const char* display = std::getenv("DISPLAY");
+    if (display != nullptr && *display != '\0') {
+        return true;
+    }
+    for (int i = 1; i < commandLine.glutArgumentCount(); ++i) {
+        if (std::string(commandLine.glutArguments[i]) == "-display" &&
+            i + 1 < commandLine.glutArgumentCount()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<int> answerCommandLine(const CommandLine& commandLine) {

@@ -17,6 +17,9 @@ struct CommandLine {
     // of the prompts; the seed is drawn when none is given.
     std::optional<SheetRequest> sheet;
     std::string refusal; // one line when an option cannot be taken
+    // --jednacina TEXT (-j TEXT, --jednacina=TEXT): the equation instead of the six prompts.
+    std::optional<std::string> equation;
+    bool equationMissing = false; // -j or --jednacina was the last argument
     // The program's name and GLUT's arguments, ended by a null pointer as argv is.
     std::vector<char*> glutArguments;
 
@@ -24,6 +27,9 @@ struct CommandLine {
 };
 
 CommandLine readCommandLine(int argc, char** argv);
+
+// Whether GLUT can be given a display: DISPLAY is set, or the -display option names one.
+bool displayGiven(const CommandLine& commandLine);
 
 // When --help, --version or --zadaci was given, prints its answer on standard output, or when
 // an option was refused, the reason on standard error, and returns the exit status (a failed

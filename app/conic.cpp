@@ -1,13 +1,16 @@
 #include "app/conic.h"
 
+#include "app/line_ahead.h"
 #include "app/typed_number.h"
-#include "app/word_reader.h"
+#include "equation/equation_reader.h"
 #include "exact/exact_conic.h"
 #include "geometry/formatted.h"
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -17,6 +20,11 @@ const char* const kPrompts[] = {"Unesite koeficijent uz X^2\n", "Unesite koefici
 
 const char* const kEndOfInput = "Unos je zavrsen pre nego sto je uneto svih sest brojeva.\n";
 const char* const kTooManyUnreadable = "Unos se prekida: 100 reci zaredom nisu brojevi.\n";
+const char* const kWholeEquation = "Red je procitan kao cela jednacina.\n";
+
+// The coefficients read from an equation are echoed with the names of the prompts.
+const char* const kCoefficientNames[] = {"uz X^2", "uz XY", "uz Y^2",
+                                         "uz X",   "uz Y",  "slobodan clan"};
 
 // After so many unreadable words in a row the input is taken for something else than typed
 // numbers (a binary file, an endless stream), and the reading stops.
@@ -46,17 +54,63 @@ std::string refusal(const std::string& word, WordMeaning meaning) {
            (meaning == WordMeaning::TooLarge ? " je prevelik broj.\n" : " nije broj.\n");
 }
 
-enum class Reading { Number, EndOfInput, TooManyUnreadable };
+// A coefficient of an equation as if it had been typed as a word: the float nearest to it, and
+// exactly 0 where that float is 0.
+TypedNumber typedValue(const Rational& exact) {
+    const float value = nearestFloat(exact);
+    if (std::isinf(value)) {
+        return {WordMeaning::TooLarge, value};
+    }
+    return {WordMeaning::Number, value, value == 0.0f ? Rational(0) : exact};
+}
+
+// Reads the six coefficients from the equation and echoes them, or says why it is refused.
+bool readWholeEquation(std::string_view text, TypedNumber typed[6]) {
+    const EquationReading reading = readEquation(text);
+    if (!reading.accepted) {
+        printFlushed(reading.refusal + "\n");
+        return false;
+    }
+    const EquationCoefficients& c = reading.coefficients;
+    const Rational* const six[] = {&c.x2, &c.xy, &c.y2, &c.x, &c.y, &c.constant};
+    std::string echo = "Koeficijenti:";
+    for (int i = 0; i < 6; ++i) {
+        typed[i] = typedValue(*six[i]);
+        if (typed[i].meaning != WordMeaning::Number) {
+            printFlushed(refusal(coefficientWord(*six[i]), typed[i].meaning));
+            return false;
+        }
+        echo += std::string(i == 0 ? " " : ", ") + kCoefficientNames[i] + " = " +
+                coefficientWord(*six[i]);
+    }
+    printFlushed(echo + "\n");
+    return true;
+}
+
+// An equation written out, not a number: x or y with an "=", a power, or a second-order term.
+bool looksLikeEquation(const std::string& line) {
+    return line.find_first_of("xXyY") != std::string::npos &&
+           (line.find_first_of("=^") != std::string::npos ||
+            line.find("\xC2\xB2") != std::string::npos || readEquation(line).accepted);
+}
+
+enum class Reading { Number, Equation, EndOfInput, TooManyUnreadable };
 
 // Asks for one coefficient until a word is a number; a refused word is named and the same
-// prompt comes again.
+// prompt comes again. At the first prompt, a line that is an equation is read whole instead.
 class CoefficientReader {
   public:
-    explicit CoefficientReader(TextSource& source) : words_(source) {}
+    explicit CoefficientReader(TextSource& source) : lines_(source), words_(lines_) {}
 
-    Reading read(const char* prompt, TypedNumber& number) {
+    // With six places for the numbers, a line that is an equation fills them all.
+    Reading read(const char* prompt, TypedNumber& number, TypedNumber* equation = nullptr) {
         std::printf("%s", prompt);
         for (;;) {
+            if (equation != nullptr) {
+                if (const std::optional<Reading> reading = readEquationLines(prompt, equation)) {
+                    return *reading;
+                }
+            }
             const std::optional<Word> word = words_.next();
             if (!word) {
                 return Reading::EndOfInput;
@@ -81,6 +135,25 @@ class CoefficientReader {
     }
 
   private:
+    // The lines that are equations, each read whole; a refused one counts as an unreadable
+    // word and the prompt comes again. Nothing once a line is not an equation.
+    std::optional<Reading> readEquationLines(const char* prompt, TypedNumber* six) {
+        for (std::optional<std::string> line = lines_.nextLine(); line && looksLikeEquation(*line);
+             line = lines_.nextLine()) {
+            lines_.takeLine();
+            printFlushed(kWholeEquation);
+            if (readWholeEquation(*line, six)) {
+                return Reading::Equation;
+            }
+            if (++unreadableInARow_ == kMostUnreadableInARow) {
+                return Reading::TooManyUnreadable;
+            }
+            std::printf("%s", prompt);
+        }
+        return std::nullopt;
+    }
+
+    LineAhead lines_;
     WordReader words_;
     int unreadableInARow_ = 0;
 };
@@ -104,18 +177,7 @@ void storeHalved(const TypedNumber& typed, float& field, Rational& exact) {
     exact = field == 0.0f ? Rational(0) : Rational(typed.exact / 2);
 }
 
-} // namespace
-
-bool readConic(Conic& conic, ExactConic& exact, TextSource& source) {
-    CoefficientReader reader(source);
-    TypedNumber typed[6];
-    for (int i = 0; i < 6; ++i) {
-        const Reading reading = reader.read(kPrompts[i], typed[i]);
-        if (reading != Reading::Number) {
-            printFlushed(reading == Reading::EndOfInput ? kEndOfInput : kTooManyUnreadable);
-            return false;
-        }
-    }
+void storeTyped(const TypedNumber typed[6], Conic& conic, ExactConic& exact) {
     conic.a11 = typed[0].value;
     exact.a11 = typed[0].exact;
     storeHalved(typed[1], conic.a12, exact.a12);
@@ -125,6 +187,33 @@ bool readConic(Conic& conic, ExactConic& exact, TextSource& source) {
     storeHalved(typed[4], conic.a23, exact.a23);
     conic.a33 = typed[5].value;
     exact.a33 = typed[5].exact;
+}
+
+} // namespace
+
+bool readConic(Conic& conic, ExactConic& exact, TextSource& source) {
+    CoefficientReader reader(source);
+    TypedNumber typed[6];
+    for (int i = 0; i < 6; ++i) {
+        const Reading reading = reader.read(kPrompts[i], typed[i], i == 0 ? typed : nullptr);
+        if (reading == Reading::Equation) {
+            break;
+        }
+        if (reading != Reading::Number) {
+            printFlushed(reading == Reading::EndOfInput ? kEndOfInput : kTooManyUnreadable);
+            return false;
+        }
+    }
+    storeTyped(typed, conic, exact);
+    return true;
+}
+
+bool readConicEquation(std::string_view equation, Conic& conic, ExactConic& exact) {
+    TypedNumber typed[6];
+    if (!readWholeEquation(equation, typed)) {
+        return false;
+    }
+    storeTyped(typed, conic, exact);
     return true;
 }
 

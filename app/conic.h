@@ -3,6 +3,7 @@
 #include "geometry/matrica"
 
 #include <string>
+#include <string_view>
 
 struct CurveShapes;
 struct ExactConic;
@@ -53,12 +54,19 @@ struct Conic {
 
 // Prompts on standard output for the six coefficients and reads them from the text, into the
 // record of floats and, exactly as typed, into `exact`. A word that is not a number is named
-// and its prompt comes again. Returns false, with the reason printed and the records
-// untouched, when the text ends before six numbers, or when it does not look like typed
-// numbers at all.
+// and its prompt comes again. At the first prompt, a line that holds x or y and an "=", a
+// power or a second-order term is read as the whole equation ("x^2/9 + y^2/4 = 1"), as
+// readConicEquation reads it, after a line that says so; when it is refused, the first prompt
+// comes again. Returns false, with the reason printed and the records untouched, when the
+// text ends before six numbers, or when it does not look like typed numbers at all.
 bool readConic(Conic& conic, ExactConic& exact, TextSource& text);
 // The same from standard input.
 bool readConic(Conic& conic, ExactConic& exact);
+
+// The six coefficients from an equation as people write it, without prompts: they are
+// echoed, or one line says why the equation is refused (and false is returned). The records
+// are filled as if the six had been typed.
+bool readConicEquation(std::string_view equation, Conic& conic, ExactConic& exact);
 
 // The equation as one line, with the X*Y, X and Y coefficients doubled back.
 std::string equationLine(const Conic& conic);

@@ -24,7 +24,7 @@ fi
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKONIKA_TESTS=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target konika bare_window \
     console_benchmark frame_benchmark first_frame_benchmark window_use_benchmark \
-    exact_solution_benchmark exercise_sheet_benchmark >/dev/null
+    exact_solution_benchmark exercise_sheet_benchmark equation_benchmark >/dev/null
 konika="$build/app/konika"
 if (($# > 0)); then
     earlier="$build/earlier"
@@ -58,6 +58,8 @@ echo "== The exact solution over the oracle corpus, per kind"
 
 echo "== A sheet of 30 exercises with their key (5 repetitions)"
 "$bench/exercise_sheet_benchmark" "${repeated[@]}"
+echo "== Reading an equation: as exercises print it, 4096 characters, hostile (5 repetitions)"
+"$bench/equation_benchmark" "${repeated[@]}"
 
 echo "== One frame of display for the hyperbola against clear and swap (5 repetitions)"
 "$headless" run "$bench/frame_benchmark" --benchmark_min_time=2 "${repeated[@]}"

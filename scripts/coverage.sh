@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Line and branch coverage of the console side (app/, exact/, document/, solution/, exercises/,
-# geometry/, scene/) by its unit and end-to-end tests: a gcc --coverage build in build-cov/, measured with
-# lcov. Prints the figures and every line that no test reaches, and fails below 95% of the lines.
+# Line and branch coverage of the console side (app/, exact/, equation/, document/, solution/,
+# exercises/, geometry/, scene/) by its unit and end-to-end tests: a gcc --coverage build in
+# build-cov/, measured with lcov. Prints the figures and every line that no test reaches, and
+# fails below 95% of the lines.
 #
 #   scripts/coverage.sh        the HTML report is written to build-cov/html/ when genhtml exists
 set -euo pipefail
@@ -37,7 +38,7 @@ fi
 lcov "${lcov_options[@]}" --capture --directory "$build" --output-file "$build/all.info" \
     2>"$build/lcov.log" || { cat "$build/lcov.log"; exit 1; }
 lcov "${lcov_options[@]}" --extract "$build/all.info" "$root/app/*" "$root/exact/*" \
-    "$root/document/*" "$root/solution/*" "$root/exercises/*" "$root/geometry/*" "$root/scene/*" \
+    "$root/equation/*" "$root/document/*" "$root/solution/*" "$root/exercises/*" "$root/geometry/*" "$root/scene/*" \
     --output-file "$build/console.info"
 
 summary=$(lcov --rc lcov_branch_coverage=1 --summary "$build/console.info" 2>&1)
@@ -74,4 +75,4 @@ if [[ $tests_status -ne 0 ]]; then
     echo "COVERAGE: $figures; but tests failed in the coverage build, see $build/ctest.log" >&2
     exit 1
 fi
-echo "coverage of app/, exact/, document/, solution/, exercises/, geometry/, scene/: $figures"
+echo "coverage of app/, exact/, equation/, document/, solution/, exercises/, geometry/, scene/: $figures"

@@ -22,7 +22,7 @@ cmake --build "$build" -j "$(nproc)" >/dev/null
 reports="$build/sanitizer-reports"
 rm -rf "$reports"
 mkdir -p "$reports"
-# A report exits with 86, which no test expects (GLUT's exit without a display is 1).
+# A report exits with 86, which no test expects (konika's exit without a display is 1).
 export ASAN_OPTIONS="detect_leaks=1:exitcode=86:log_path=$reports/asan:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:exitcode=86:log_path=$reports/ubsan"
 export LSAN_OPTIONS="exitcode=86"

@@ -6,8 +6,8 @@
 #
 #   scripts/valgrind.sh [BUILD DIR]     (default: build-tests, built if needed)
 #
-# Without a display the runs that reach the window end inside GLUT (exit status 1); the block
-# GLUT keeps from glutInit then is still reachable, not lost, so no suppression is needed.
+# Without a display the runs that reach the window end there, before GLUT starts (exit status
+# 1), so no suppression is needed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-tests}

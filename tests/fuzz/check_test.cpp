@@ -78,6 +78,16 @@ const std::string kRefused = "Unesite koeficijent uz X^2\n"
 const std::string kEndOfInput = "Unos je zavrsen pre nego sto je uneto svih sest brojeva.\n";
 const std::string kTooManyUnreadable = "Unos se prekida: 100 reci zaredom nisu brojevi.\n";
 
+// An equation at the first prompt, refused once and then read: x^2 + 4y^2 = 4.
+const std::string kEquation =
+    "Unesite koeficijent uz X^2\n"
+    "Red je procitan kao cela jednacina.\n"
+    "Na mestu 7: nepoznato slovo \"z\" (promenljive su x i y).\n"
+    "Unesite koeficijent uz X^2\n"
+    "Red je procitan kao cela jednacina.\n"
+    "Koeficijenti: uz X^2 = 1, uz XY = 0, uz Y^2 = 4, uz X = 0, uz Y = 0, slobodan clan = -4\n" +
+    kEllipseSteps + "Brojevi 2.000000 i 1.000000" + kLegends;
+
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
@@ -159,6 +169,22 @@ TEST(TranscriptCheck, RejectsTextThatIsNotTheProgramsOwn) {
     EXPECT_NE(
         checkTranscript(kPrompts + "Ono sto ste uneli nije kriva drugog reda!\n", 1, false, false),
         "");
+}
+
+TEST(TranscriptCheck, PassesAnEquationAtTheFirstPromptOnly) {
+    EXPECT_EQ(checkTranscript(kEquation, 0, true, true), "");
+    const std::string broken[] = {
+        replaced(kEquation, "uz Y^2 = 4,", "uz Y^2 = 4.0,"),
+        replaced(kEquation, "uz Y = 0, slobodan", "slobodan"),
+        replaced(kEquation, "(promenljive su x i y).\nUnesite koeficijent uz X^2\n",
+                 "(promenljive su x i y).\n"),
+        replaced(kEquation, "Na mestu 7: nepoznato", "Na mestu 0: nepoznato"),
+        replaced(kEquation, "Koeficijenti:", "Unesite koeficijent ux XY\nKoeficijenti:"),
+        replaced(kEquation, "Red je procitan kao cela jednacina.\nKoeficijenti", "Koeficijenti"),
+    };
+    for (const std::string& text : broken) {
+        EXPECT_NE(checkTranscript(text, 0, true, true), "") << text;
+    }
 }
 
 class SceneCheck : public ::testing::Test {

@@ -1,7 +1,9 @@
-// The committed seed corpus of the fuzz target, replayed through the same checks in every
-// build: the inputs of the console tests, bad and extreme input, and every outcome.
+// The committed seed corpora of the fuzz targets, replayed through the same checks in every
+// build: the inputs of the console tests, bad and extreme input, and every outcome; the
+// equations as they are written, refused and hostile.
 #include "console_check.h"
 #include "console_run.h"
+#include "equation_check.h"
 #include "scene/scene.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +86,15 @@ TEST(SeedCorpus, EveryInputKeepsTheConsoleProperties) {
         summary << " [" << outcome.substr(0, outcome.find('\n')) << "] " << count;
     }
     std::printf("seed corpus: %d inputs;%s\n", inputs, summary.str().c_str());
+}
+
+TEST(SeedCorpus, EveryEquationKeepsTheReadersProperties) {
+    int inputs = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(KONIKA_EQUATION_CORPUS)) {
+        EXPECT_EQ(checkEquationReading(contentsOf(entry.path())), "") << entry.path().filename();
+        ++inputs;
+    }
+    EXPECT_GT(inputs, 0);
 }
 
 } // namespace

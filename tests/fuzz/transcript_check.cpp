@@ -16,6 +16,9 @@ const std::string kEndOfInput = "Unos je zavrsen pre nego sto je uneto svih sest
 const std::string kTooManyUnreadable = "Unos se prekida: 100 reci zaredom nisu brojevi.\n";
 
 const std::string kNotSecondOrder = "Ono sto ste uneli nije kriva drugog reda!";
+
+// At the first prompt, a line read as the whole equation.
+const std::string kWholeEquation = "Red je procitan kao cela jednacina.\n";
 const std::string kTooLarge = "Brojevi su preveliki za svodjenje na kanonski oblik.";
 
 const char* const kMessages[] = {"Resenje je imaginarna kriva.", "Dve prave. ",
@@ -166,6 +169,28 @@ bool isRefusal(const std::string& line) {
     return matches(line, kPattern);
 }
 
+// The six coefficients of an equation, each a whole number or a fraction.
+bool isEquationEcho(const std::string& line) {
+    static const std::string kWord = "-?[0-9]+(?:/[0-9]+)?";
+    static const std::regex kPattern("Koeficijenti: uz X\\^2 = " + kWord + ", uz XY = " + kWord +
+                                     ", uz Y\\^2 = " + kWord + ", uz X = " + kWord +
+                                     ", uz Y = " + kWord + ", slobodan clan = " + kWord);
+    return line.size() <= kLongestLine ? std::regex_match(line, kPattern)
+                                       : line.rfind("Koeficijenti: uz X^2 = ", 0) == 0;
+}
+
+// Why an equation is refused: a place and what is wrong there, or one of the sentences about
+// the whole equation, or a coefficient too large for a float.
+bool isEquationRefusal(const std::string& line) {
+    static const std::regex kPlace("Na mestu [1-9][0-9]*: [ -~]+\\.");
+    static const std::regex kWhole("(?:Leva|Desna) strana jednacine je prazna\\.|Jednacina je "
+                                   "prazna\\.|U jednacini nema ni x ni y\\.|Posle sredjivanja "
+                                   "ostaje clan [xy^0-9]+, treceg stepena, a "
+                                   "jednacina mora biti drugog stepena\\.");
+    return matches(line, kPlace) || matches(line, kWhole) || line == kNotSecondOrder ||
+           isRefusal(line);
+}
+
 // How the reading went: each prompt in turn, asked again after every refused word, until a
 // number is read; or it stopped before six numbers with a line that says why.
 struct Reading {
@@ -197,6 +222,21 @@ bool stopsAt(const std::string& transcript, Reading& r) {
     return false;
 }
 
+// After the line that says so, the coefficients of the equation end the reading; a refusal
+// does not.
+bool readsEquation(const std::string& transcript, Reading& r) {
+    r.end += kWholeEquation.size();
+    const std::string line = lineAt(transcript, r.end);
+    if (isEquationEcho(line)) {
+        r.end += line.size() + 1;
+        return true;
+    }
+    if (!isEquationRefusal(line)) {
+        r.problem = "an equation neither read nor refused: [" + line + "]";
+    }
+    return false;
+}
+
 Reading readingOf(const std::string& transcript) {
     Reading r;
     for (const std::string prompt : kPrompts) {
@@ -205,7 +245,14 @@ Reading readingOf(const std::string& transcript) {
             return r;
         }
         r.end += prompt.size();
-        while (!stopsAt(transcript, r) && isRefusal(lineAt(transcript, r.end))) {
+        while (!stopsAt(transcript, r)) {
+            if (prompt == kPrompts[0] && startsWithAt(transcript, r.end, kWholeEquation)) {
+                if (readsEquation(transcript, r) || !r.problem.empty()) {
+                    return r;
+                }
+            } else if (!isRefusal(lineAt(transcript, r.end))) {
+                break;
+            }
             r.end += lineAt(transcript, r.end).size() + 1;
             if (stopsAt(transcript, r)) {
                 return r;

@@ -12,6 +12,7 @@ library_of() {
     app/main.cpp | app/command_line.*) echo konika ;;
     app/*) echo konika_app ;;
     exact/*) echo konika_exact ;;
+    equation/*) echo konika_equation ;;
     document/*) echo konika_document ;;
     solution/*) echo konika_solution ;;
     exercises/*) echo konika_exercises ;;
@@ -46,7 +47,7 @@ reachable() {
 
 failures=0
 cd "$root"
-for file in $(find app exact document solution exercises geometry scene viewer web -name '*.h' -o -name '*.cpp' -o -name matrica); do
+for file in $(find app exact equation document solution exercises geometry scene viewer web -name '*.h' -o -name '*.cpp' -o -name matrica); do
     own=$(library_of "$file")
     allowed=$(reachable "$own")
     for header in $(grep -o '^#include "[a-z]*/[^"]*"' "$file" | cut -d'"' -f2); do

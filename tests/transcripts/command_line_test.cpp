@@ -57,7 +57,7 @@ TEST(CommandLine, HelpPrintsTheUsageInsteadOfThePrompts) {
     }
 }
 
-// Without a display the window cannot open, so the status is GLUT's; the text comes first.
+// Without a display the window cannot open, so the status is 1; the text comes first.
 Answer runWithoutStatus(const std::vector<std::string>& arguments) {
     std::vector<std::string> argv{KONIKA_BINARY};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
@@ -80,6 +80,24 @@ TEST(CommandLine, ExactSolutionFollowsTheTranscriptOrStandsAloneAsLatex) {
     EXPECT_NE(latex.output.find("\\frac{X^{2}}{4} + Y^{2} = 1"), std::string::npos);
     EXPECT_EQ(latex.output.substr(latex.output.size() - 15), "\\end{document}\n");
     EXPECT_NE(latex.errors.find("Unesite koeficijent uz X^2"), std::string::npos);
+}
+
+// -j without its equation: one line on standard error, no prompt, status 1.
+TEST(CommandLine, EquationOptionWithoutItsEquationIsRefused) {
+    ChildProcess run({KONIKA_BINARY, "-t", "-j"}, {{"DISPLAY"}, kEllipse});
+    const std::optional<int> status = run.waitForExit(std::chrono::seconds(10));
+    ASSERT_TRUE(status && WIFEXITED(*status));
+    EXPECT_EQ(WEXITSTATUS(*status), 1);
+    EXPECT_EQ(run.output(), "");
+    EXPECT_EQ(run.errors(),
+              "Posle -j (--jednacina) treba da stoji jednacina, na primer: konika -j \"xy = 1\"\n");
+}
+
+// A display named by -display is GLUT's to open: konika does not say that there is none.
+TEST(CommandLine, DisplayOptionIsLeftToGlut) {
+    const Answer answer = runWithoutStatus({"-display", ":4321", "-j", "x^2 + 4y^2 = 4"});
+    EXPECT_NE(answer.output.find("Ljubicasta je x-osa,a svetloplavo y.\n"), std::string::npos);
+    EXPECT_EQ(answer.errors.find("Nema ekrana"), std::string::npos) << answer.errors;
 }
 
 // A failed write is not reported as success.

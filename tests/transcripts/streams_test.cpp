@@ -25,7 +25,7 @@ bool endsWith(const std::string& text, const std::string& tail) {
 }
 
 // konika through the shell, which sets up its streams as the redirection says, then becomes
-// konika itself; no display, so a curve ends in GLUT's failed start with status 1.
+// konika itself; no display, so a curve ends with status 1 where the window would open.
 struct Ended {
     int status;
     std::string output;
@@ -63,7 +63,7 @@ TEST(HostileInput, TenMegabytesOfRandomBytesEnd) {
 }
 
 // The transcript lost on a full disk or a closed output: said on standard error, status 1,
-// whether the run ends in main or in GLUT (the window's exit).
+// whatever ends the run.
 TEST(LostOutput, IsReportedWithAFailingStatus) {
     const struct {
         const char* redirection;
@@ -72,7 +72,7 @@ TEST(LostOutput, IsReportedWithAFailingStatus) {
         {"> /dev/full", "1 0 1 0 0 1\n"},  // an imaginary ellipse: main returns
         {">&-", "1 0 1 0 0 1\n"},          // standard output closed
         {"> /dev/full", "1 0\n"},          // the input ends early
-        {"> /dev/full", "1 0 4 0 0 -4\n"}, // an ellipse: GLUT ends the process
+        {"> /dev/full", "1 0 4 0 0 -4\n"}, // an ellipse, with no display to show it
         {">&-", "1 0 4 0 0 -4\n"},
     };
     for (const auto& r : runs) {

@@ -62,6 +62,8 @@ class Parser {
             for (int i = 0; i < count; ++i) {
                 parseLine(repeated);
             }
+        } else if (keyword == "argument") {
+            current_.arguments.push_back(rest);
         } else if (keyword == "input") {
             std::istringstream words(rest);
             std::string word;

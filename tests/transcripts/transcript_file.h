@@ -6,6 +6,8 @@
 // One console session of konika: what is typed, and what must come back.
 struct TranscriptCase {
     std::string name;
+    // The arguments konika is given, in order.
+    std::vector<std::string> arguments;
     std::string input;          // fed to standard input, then end of input
     std::string expectedOutput; // standard output, byte for byte
     bool restUnchecked = false; // only the beginning of the output is compared

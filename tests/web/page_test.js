@@ -203,7 +203,7 @@ async function firstViewAndSave(page, firstBox) {
   }
 }
 
-// konika without a display: GLUT ends it with status 1 where the window would open, after the
+// konika without a display: it ends with status 1 where the window would open, after the
 // whole transcript.
 function consoleRun(input) {
   const environment = {...process.env};
