@@ -1,7 +1,10 @@
 // Every exercise the generator builds, against the exact solution of the equation it wrote
 // and against the float reduction of the console: the same kind and the same numbers as its
-// record says, whole coefficients within the bounds, and nothing trivial.
+// record says, whole coefficients within the bounds, nothing trivial, and its equation as
+// written read back by the equation reader.
 
+#include "document/text_writer.h"
+#include "equation/equation_reader.h"
 #include "exercises/exercise_generator.h"
 #include "exercises/exercise_sheet.h"
 #include "outcome.h"
@@ -108,10 +111,26 @@ TypedInput typedWords(const Exercise& e) {
     return words;
 }
 
+// The equation as the sheet writes it, pasted into the equation reader, gives its coefficients.
+bool readsBack(const Exercise& e) {
+    const EquationReading read = readEquation(textOf(typedEquation(e)));
+    const EquationCoefficients& c = read.coefficients;
+    const Rational typed[] = {c.x2, c.xy, c.y2, c.x, c.y, c.constant};
+    for (int i = 0; i < 6; ++i) {
+        if (!read.accepted || typed[i] != e.coefficients[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // "" when the exercise is what its record says.
 std::string mismatch(const Exercise& e, const KindCase& c) {
     if (!withinBounds(e) || !levelKept(e)) {
         return "coefficients out of bounds, or the level not kept";
+    }
+    if (!readsBack(e)) {
+        return "the equation as written does not read back to its coefficients";
     }
     const std::optional<SolutionKey> key = solutionKey(exactConicOf(e));
     if (!key || key->path.ending != c.ending) {
