@@ -10,6 +10,7 @@
 #include "document/latex_writer.h"
 #include "document/mathml_writer.h"
 #include "document/text_writer.h"
+#include "equation/equation_reader.h"
 #include "exact/exact_conic.h"
 #include "scene/scene.h"
 #include "solution/form.h"
@@ -39,8 +40,9 @@ std::string coefficients;
 std::string writtenEquation;
 
 // A coefficient as a word that konika's reading takes back exactly: an integer or a decimal
-// where the value has one ("-32", "0.25"), else a fraction ("1/9"). A decimal's denominator
-// divides a power of ten with no more digits than the denominator has bits.
+// where the value has one ("-32", "0.25"), which reads more easily in a field, else the
+// equation reader's fraction ("1/9"). A decimal's denominator divides a power of ten with no
+// more digits than the denominator has bits.
 std::string fieldWord(const Rational& value) {
     namespace mp = boost::multiprecision;
     const Integer denominator = mp::denominator(value);
@@ -48,7 +50,7 @@ std::string fieldWord(const Rational& value) {
     std::size_t digits = 0;
     for (; scale % denominator != 0; ++digits) {
         if (digits > mp::msb(denominator)) {
-            return value.str();
+            return coefficientWord(value);
         }
         scale *= 10;
     }
